@@ -1,0 +1,39 @@
+#pragma once
+// A parsed Windows Metafile that can be played onto any QPainter: the screen,
+// an image, or a printer (where it stays vector).
+
+#include <QByteArray>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+
+class QPainter;
+
+namespace wmf {
+
+class Document {
+public:
+    // Parses the bytes of a metafile. Returns null when the bytes are not a
+    // metafile at all; a damaged file yields a document holding the records
+    // before the damage. `error`, when given, receives a description of the
+    // damage (empty for a sound file).
+    static std::shared_ptr<const Document> parse(const QByteArray& bytes,
+                                                 QString* error = nullptr);
+    static std::shared_ptr<const Document> load(const QString& path, QString* error = nullptr);
+
+    // The size the producer meant, in inches.
+    QSizeF naturalSizeInches() const;
+    // Plays every record, mapping the picture's frame onto `target`
+    // (in the painter's current coordinates).
+    void play(QPainter& painter, const QRectF& target) const;
+
+    ~Document();
+    struct Data;
+
+private:
+    Document();
+    std::unique_ptr<Data> d;
+};
+
+} // namespace wmf
