@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+namespace platform {
+
+// Plays a WAV file named by its content path ("wav\click.wav") and returns at
+// once. Never waits, never fails loudly.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString& contentPath) = 0;
+};
+
+} // namespace platform
