@@ -1,0 +1,210 @@
+#include "worksheets/questionfile.h"
+
+#include <QIODevice>
+#include <QSaveFile>
+#include <array>
+
+namespace worksheets {
+
+namespace {
+
+// Bytes 0x80 to 0x9F. The five unassigned bytes map to the control
+// characters of the same number, as Windows itself does, so they round-trip.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char encodeCodePoint(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+// One line's bytes without its line end (CR LF, LF or CR). False when the
+// file has no further line.
+bool readLine(QIODevice& file, QByteArray& line) {
+    line.clear();
+    char c = 0;
+    if (!file.getChar(&c))
+        return false;
+    for (;;) {
+        if (c == '\n')
+            return true;
+        if (c == '\r') {
+            char next = 0;
+            if (file.peek(&next, 1) == 1 && next == '\n')
+                file.getChar(&next);
+            return true;
+        }
+        line.append(c);
+        if (!file.getChar(&c))
+            return true; // the last line may lack its line end
+    }
+}
+
+// The field on a line: leading spaces skipped, ended by a comma or the line end.
+QString fieldOf(const QByteArray& line) {
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == ' ')
+        ++start;
+    qsizetype end = line.indexOf(',', start);
+    if (end < 0)
+        end = line.size();
+    return decodeWindows1252(line.mid(start, end - start));
+}
+
+// "1" to "4", ignoring trailing blanks a hand edit may leave; empty otherwise.
+QString correctOption(const QString& field) {
+    const QString digit = field.trimmed();
+    if (digit.size() == 1 && digit[0] >= u'1' && digit[0] <= u'4')
+        return digit;
+    return {};
+}
+
+QString singleLine(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+QString correctOptionError(int question, const QString& field) {
+    return QStringLiteral("Question %1 has \"%2\" as its right answer; it must be 1 to 4.")
+        .arg(question)
+        .arg(field);
+}
+
+std::optional<QString> wrongCorrectOption(const app::QuestionSet& set) {
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        if (correctOption(set.correct[n]).isEmpty())
+            return correctOptionError(n, set.correct[n]);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b >= 0x80 && b <= 0x9F)
+            text.append(QChar(kHighControls[b - 0x80]));
+        else
+            text.append(QChar(b));
+    }
+    return text;
+}
+
+QByteArray encodeWindows1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const char32_t c : text.toUcs4())
+        bytes.append(encodeCodePoint(c));
+    return bytes;
+}
+
+QString encodeCommas(const QString& text) {
+    QString encoded = text;
+    return encoded.replace(u',', u'&');
+}
+
+QString decodeCommas(const QString& text) {
+    QString decoded = text;
+    return decoded.replace(u'&', u',');
+}
+
+QuestionSetRead readQuestionSet(QIODevice& file) {
+    if (!file.isReadable())
+        return {std::nullopt, QStringLiteral("The question file cannot be read.")};
+
+    std::array<QString, kQuestionFileLines + 1> fields; // 1-based, like the lines
+    QByteArray line;
+    for (int n = 1; n <= kQuestionFileLines; ++n) {
+        if (!readLine(file, line))
+            return {std::nullopt, QStringLiteral("The question file ends before line %1 of %2.")
+                                      .arg(n)
+                                      .arg(kQuestionFileLines)};
+        fields[n] = fieldOf(line);
+    }
+
+    app::QuestionSet set;
+    set.questtitle = decodeCommas(fields[1]);
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        const int first = 3 + 7 * (n - 1);
+        set.questtext[n] = decodeCommas(fields[first]);
+        set.optiona[n] = decodeCommas(fields[first + 1]);
+        set.optionb[n] = decodeCommas(fields[first + 2]);
+        set.optionc[n] = decodeCommas(fields[first + 3]);
+        set.optiond[n] = decodeCommas(fields[first + 4]);
+        set.correct[n] = correctOption(fields[first + 5]);
+        if (set.correct[n].isEmpty())
+            return {std::nullopt, correctOptionError(n, fields[first + 5])};
+    }
+    return {std::move(set), QString()};
+}
+
+QByteArray questionSetBytes(const app::QuestionSet& set) {
+    QByteArray bytes;
+    const auto plainLine = [&bytes](const QString& text) {
+        bytes += encodeWindows1252(singleLine(text));
+        bytes += "\r\n";
+    };
+    const auto textLine = [&](const QString& text) { plainLine(encodeCommas(text)); };
+
+    textLine(set.questtitle);
+    plainLine(QStringLiteral(" "));
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        textLine(set.questtext[n]);
+        textLine(set.optiona[n]);
+        textLine(set.optionb[n]);
+        textLine(set.optionc[n]);
+        textLine(set.optiond[n]);
+        plainLine(set.correct[n]);
+        plainLine(QStringLiteral(" "));
+    }
+    return bytes;
+}
+
+std::optional<QString> writeQuestionSet(const QString& path, const app::QuestionSet& set) {
+    if (auto error = wrongCorrectOption(set))
+        return error;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = questionSetBytes(set);
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> loadquest(QIODevice& file) {
+    QuestionSetRead read = readQuestionSet(file);
+    if (!read.set)
+        return read.error;
+    // Slot 0 is never used; it keeps whatever it held, as every load does.
+    app::QuestionSet& quest = app::state().quest;
+    const app::QuestionSet& loaded = *read.set;
+    quest.questtitle = loaded.questtitle;
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        quest.questtext[n] = loaded.questtext[n];
+        quest.optiona[n] = loaded.optiona[n];
+        quest.optionb[n] = loaded.optionb[n];
+        quest.optionc[n] = loaded.optionc[n];
+        quest.optiond[n] = loaded.optiond[n];
+        quest.correct[n] = loaded.correct[n];
+    }
+    return std::nullopt;
+}
+
+} // namespace worksheets
