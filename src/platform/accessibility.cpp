@@ -1,0 +1,56 @@
+#include "platform/accessibility.h"
+
+#include "platform/textlabel.h"
+
+#include <QAccessibleWidget>
+#include <QMetaObject>
+
+namespace platform {
+namespace {
+
+class LabelButtonAccessible : public QAccessibleWidget {
+public:
+    explicit LabelButtonAccessible(TextLabel* label)
+        : QAccessibleWidget(label, QAccessible::Button) {
+        addControllingSignal(QStringLiteral("clicked(int)"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return label()->caption();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.disabled = !label()->isEnabled();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override {
+        // Queued, so that the caller's reply goes back before any message
+        // box the click opens.
+        if (action == pressAction())
+            QMetaObject::invokeMethod(label(), "click", Qt::QueuedConnection);
+    }
+
+private:
+    TextLabel* label() const { return static_cast<TextLabel*>(widget()); }
+};
+
+QAccessibleInterface* labelFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("platform::TextLabel") || !object->isWidgetType())
+        return nullptr;
+    auto* label = static_cast<TextLabel*>(object);
+    if (!label->isClickable())
+        return nullptr; // a plain text label keeps Qt's own interface
+    return new LabelButtonAccessible(label);
+}
+
+} // namespace
+
+void installAccessibility() { QAccessible::installFactory(labelFactory); }
+
+} // namespace platform

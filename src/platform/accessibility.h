@@ -1,0 +1,10 @@
+#pragma once
+
+namespace platform {
+
+// Exposes clickable labels to assistive technology as push buttons named by
+// their caption, pressable through the accessibility action interface. Call
+// before the application object is created.
+void installAccessibility();
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#include "platform/appwindow.h"
+
+#include "platform/screen.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace platform {
+namespace {
+QPointer<AppWindow>& theWindow() {
+    static QPointer<AppWindow> w;
+    return w;
+}
+} // namespace
+
+AppWindow::AppWindow() {
+    setFixedSize(clientSizePixels());
+    setWindowTitle(QStringLiteral("Corvella"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+AppWindow& AppWindow::instance() {
+    if (theWindow().isNull())
+        theWindow() = new AppWindow();
+    return *theWindow();
+}
+
+void AppWindow::destroy() { delete theWindow().data(); }
+
+void AppWindow::showFront(Screen* screen) {
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+    screen->setFocus(Qt::OtherFocusReason);
+}
+
+void AppWindow::screenHidden(Screen*) {
+    if (Screen* front = frontScreen())
+        front->setFocus(Qt::OtherFocusReason);
+}
+
+Screen* AppWindow::frontScreen() const {
+    const QObjectList& kids = children();
+    for (auto it = kids.crbegin(); it != kids.crend(); ++it) {
+        auto* screen = qobject_cast<Screen*>(*it);
+        if (screen && screen->isVisibleTo(this) && !screen->isUnloading())
+            return screen;
+    }
+    return nullptr;
+}
+
+void AppWindow::moveOuterTwips(double left, double top) {
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+} // namespace platform

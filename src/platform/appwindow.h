@@ -1,0 +1,33 @@
+#pragma once
+// The program window: one desktop window of the common size in which the
+// full-size screens stack.
+
+#include <QWidget>
+
+namespace platform {
+
+class Screen;
+
+class AppWindow : public QWidget {
+    Q_OBJECT
+public:
+    static AppWindow& instance();
+    // Destroys the window with every screen in it; for the end of the program.
+    static void destroy();
+
+    QWidget* host() { return this; }
+    // Brings the window forward with `screen` on top.
+    void showFront(Screen* screen);
+    // Called when a full-size screen is hidden or unloaded.
+    void screenHidden(Screen* screen);
+    // The full-size screen in front, if any.
+    Screen* frontScreen() const;
+
+    // Places the window so that its outer frame starts at left, top (twips).
+    void moveOuterTwips(double left, double top);
+
+private:
+    AppWindow();
+};
+
+} // namespace platform

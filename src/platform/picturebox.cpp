@@ -1,0 +1,66 @@
+#include "platform/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace platform {
+
+PictureBox::PictureBox(QWidget* parent, Mode mode) : QWidget(parent), mode_(mode) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureBox::setPicture(const QString& contentPath) { setPicture(Picture::load(contentPath)); }
+
+void PictureBox::setPicture(const Picture& picture) {
+    picture_ = picture;
+    fitToPicture();
+    update();
+}
+
+void PictureBox::setMode(Mode mode) {
+    mode_ = mode;
+    fitToPicture();
+    update();
+}
+
+void PictureBox::setBackColor(const QColor& colour) {
+    back_ = colour;
+    update();
+}
+
+void PictureBox::setOpaque(bool opaque) {
+    opaque_ = opaque;
+    update();
+}
+
+void PictureBox::fitToPicture() {
+    if (mode_ != Mode::AutoSize || picture_.isNull())
+        return;
+    const QSizeF natural = picture_.naturalSize();
+    resize(int(std::lround(natural.width())), int(std::lround(natural.height())));
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (opaque_)
+        painter.fillRect(rect(), back_);
+    if (picture_.isNull())
+        return;
+    const QRectF target = mode_ == Mode::Stretch
+                              ? QRectF(rect())
+                              : QRectF(QPointF(0, 0), picture_.naturalSize());
+    picture_.draw(painter, target);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    event->ignore(); // the screen beneath treats it as its own background
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace platform

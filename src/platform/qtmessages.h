@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/messages.h"
+
+namespace platform {
+
+class QtMessages : public Messages {
+public:
+    void ok(const QString& text, const QString& title) override;
+    bool okCancel(const QString& text, const QString& title) override;
+};
+
+} // namespace platform

@@ -1,0 +1,131 @@
+#include "platform/screen.h"
+
+#include "platform/appwindow.h"
+#include "platform/picturebox.h"
+#include "platform/screenregistry.h"
+#include "platform/textlabel.h"
+#include "platform/twips.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace platform {
+namespace {
+FirstPaintHook& firstPaintHook() {
+    static FirstPaintHook hook;
+    return hook;
+}
+} // namespace
+
+void setFirstPaintHook(FirstPaintHook hook) { firstPaintHook() = std::move(hook); }
+
+Screen::Screen(const QString& name, Kind kind)
+    : QWidget(kind == Kind::FullSize ? AppWindow::instance().host() : nullptr), name_(name),
+      kind_(kind) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (kind == Kind::FullSize) {
+        resize(clientSizePixels());
+        hide();
+    } else if (kind == Kind::Dialog) {
+        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    } else {
+        setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+    }
+}
+
+Screen::~Screen() { ScreenRegistry::instance().forget(this); }
+
+void Screen::showScreen() {
+    if (unloading_)
+        return;
+    if (kind_ == Kind::FullSize) {
+        setVisible(true);
+        raise();
+        AppWindow::instance().showFront(this);
+    } else if (kind_ == Kind::Backdrop) {
+        // Sized by hand too: without a window manager full-screen is only a hint.
+        if (QScreen* display = QGuiApplication::primaryScreen())
+            setGeometry(display->geometry());
+        showFullScreen();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+}
+
+void Screen::unload() {
+    if (unloading_)
+        return;
+    unloading_ = true;
+    for (QTimer* timer : findChildren<QTimer*>())
+        timer->stop();
+    ScreenRegistry::instance().forget(this);
+    hide();
+    if (kind_ == Kind::FullSize)
+        AppWindow::instance().screenHidden(this);
+    deleteLater();
+}
+
+void Screen::setBackColor(const QColor& colour) {
+    back_ = colour;
+    update();
+}
+
+void Screen::setCaption(const QString& caption) {
+    caption_ = caption;
+    if (kind_ == Kind::FullSize)
+        AppWindow::instance().setWindowTitle(caption);
+    else
+        setWindowTitle(caption);
+}
+
+void Screen::placeTwips(QWidget* control, double left, double top, double width, double height) {
+    control->setGeometry(twipsRect(left, top, width, height));
+}
+
+TextLabel* Screen::addLabel(const QString& name, int index, double left, double top, double width,
+                            double height, QWidget* parent) {
+    auto* label = new TextLabel(parent ? parent : this, index);
+    label->setObjectName(name);
+    placeTwips(label, left, top, width, height);
+    return label;
+}
+
+PictureBox* Screen::addPicture(const QString& name, int mode, double left, double top,
+                               double width, double height, QWidget* parent) {
+    auto* box = new PictureBox(parent ? parent : this, static_cast<PictureBox::Mode>(mode));
+    box->setObjectName(name);
+    placeTwips(box, left, top, width, height);
+    return box;
+}
+
+QTimer* Screen::addTimer(const QString& name, int intervalMs, std::function<void()> onTick) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    connect(timer, &QTimer::timeout, this, [this, onTick = std::move(onTick)] {
+        if (!unloading_)
+            onTick();
+    });
+    return timer;
+}
+
+void Screen::mouseMoveEvent(QMouseEvent*) { Form_MouseMove(); }
+
+void Screen::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), back_);
+    if (firstPaintHook()) {
+        // Only once per screen object.
+        if (!property("corvellaPainted").toBool()) {
+            setProperty("corvellaPainted", true);
+            firstPaintHook()(*this);
+        }
+    }
+}
+
+} // namespace platform

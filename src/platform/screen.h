@@ -1,0 +1,75 @@
+#pragma once
+// A screen: a window of named controls laid out in twips. Full-size screens
+// stack inside the one program window, so the one shown last covers the
+// others; a dialog screen and the backdrop are windows of their own.
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QTimer;
+
+namespace platform {
+
+class TextLabel;
+class PictureBox;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { FullSize, Dialog, Backdrop };
+
+    Screen(const QString& name, Kind kind);
+    ~Screen() override;
+
+    const QString& name() const { return name_; }
+    Kind kind() const { return kind_; }
+
+    // Makes the screen visible, non-modally, in front.
+    void showScreen();
+    // Destroys the screen (safely, also from inside its own handlers); the
+    // next touch of its accessor makes a fresh one.
+    void unload();
+    bool isUnloading() const { return unloading_; }
+
+    void setBackColor(const QColor& colour);
+    QColor backColor() const { return back_; }
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+
+    // Places a control, given in twips, on the screen (or a parent control).
+    void placeTwips(QWidget* control, double left, double top, double width, double height);
+
+    // Control factories: the object name is the control's name, so a control
+    // can be looked up by name as the screen adaptation does.
+    TextLabel* addLabel(const QString& name, int index, double left, double top, double width,
+                        double height, QWidget* parent = nullptr);
+    PictureBox* addPicture(const QString& name, int mode, double left, double top, double width,
+                           double height, QWidget* parent = nullptr);
+    QTimer* addTimer(const QString& name, int intervalMs, std::function<void()> onTick);
+
+    // Runs the screen's load steps; called once by the registry.
+    void runLoad() { Form_Load(); }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_MouseMove() {}
+
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString name_;
+    Kind kind_;
+    QColor back_{39, 55, 131};
+    QString caption_;
+    bool unloading_ = false;
+};
+
+// Called after a screen's first paint; the start-up probe listens here.
+using FirstPaintHook = std::function<void(Screen&)>;
+void setFirstPaintHook(FirstPaintHook hook);
+
+} // namespace platform

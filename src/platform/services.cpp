@@ -1,0 +1,55 @@
+#include "platform/services.h"
+
+#include "platform/qtmessages.h"
+#include "platform/qtprinter.h"
+#include "platform/qtsoundplayer.h"
+
+#include <QCoreApplication>
+
+namespace platform {
+namespace {
+SoundPlayer* soundOverride = nullptr;
+Messages* messagesOverride = nullptr;
+std::function<std::unique_ptr<Printer>()> printerFactory;
+std::function<void()> endHook;
+} // namespace
+
+SoundPlayer& soundPlayer() {
+    if (soundOverride)
+        return *soundOverride;
+    static QtSoundPlayer player;
+    return player;
+}
+
+void setSoundPlayer(SoundPlayer* player) { soundOverride = player; }
+
+Messages& messages() {
+    if (messagesOverride)
+        return *messagesOverride;
+    static QtMessages boxes;
+    return boxes;
+}
+
+void setMessages(Messages* m) { messagesOverride = m; }
+
+std::unique_ptr<Printer> makePrinter() {
+    if (printerFactory)
+        return printerFactory();
+    return QtPrinter::openDefault();
+}
+
+void setPrinterFactory(std::function<std::unique_ptr<Printer>()> factory) {
+    printerFactory = std::move(factory);
+}
+
+void endProgram() {
+    if (endHook) {
+        endHook();
+        return;
+    }
+    QCoreApplication::exit(0);
+}
+
+void setEndProgram(std::function<void()> end) { endHook = std::move(end); }
+
+} // namespace platform
