@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Corvella, builds it, and runs the program
+# ("run") or the whole test suite ("test").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(build-essential cmake ninja-build pkg-config
+          qt6-base-dev qt6-multimedia-dev libsndfile1-dev
+          fonts-liberation fonts-wine)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel
+
+case "${1:-run}" in
+    run)  exec "$build/src/corvella" ;;
+    test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 ;;
+    *)    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
