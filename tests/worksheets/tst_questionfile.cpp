@@ -1,0 +1,264 @@
+#include "app/sharedstate.h"
+#include "worksheets/questionfile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace worksheets;
+
+namespace {
+
+app::QuestionSet sampleSet(const QString& title = QStringLiteral("Sample")) {
+    app::QuestionSet set;
+    set.questtitle = title;
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        set.questtext[n] = QStringLiteral("Question %1?").arg(n);
+        set.optiona[n] = QStringLiteral("A%1").arg(n);
+        set.optionb[n] = QStringLiteral("B%1").arg(n);
+        set.optionc[n] = QStringLiteral("C%1").arg(n);
+        set.optiond[n] = QStringLiteral("D%1").arg(n);
+        set.correct[n] = QString::number((n - 1) % 4 + 1);
+    }
+    return set;
+}
+
+QuestionSetRead readBytes(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readQuestionSet(buffer);
+}
+
+QList<QByteArray> fileLines(const QByteArray& bytes) {
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeLast(); // after the final line end
+    return lines;
+}
+
+QByteArray joinLines(const QList<QByteArray>& lines) {
+    return lines.join('\n') + '\n';
+}
+
+// The shared set with a marker in every slot, to see what a load changes.
+void fillSharedSet(const QString& marker) {
+    app::QuestionSet& quest = app::state().quest;
+    quest = sampleSet(marker);
+    for (int n = 0; n <= kQuestionCount; ++n)
+        quest.questtext[n] = marker;
+}
+
+} // namespace
+
+class QuestionFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void codePageRoundTripsEveryByte() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(static_cast<char>(b));
+        QCOMPARE(encodeWindows1252(decodeWindows1252(all)), all);
+    }
+
+    void codePage_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << QStringLiteral("Moon, Sun & stars")
+                               << QByteArray("Moon, Sun & stars");
+        QTest::newRow("latin") << QStringLiteral("café °C")
+                               << QByteArray("caf\xE9 \xB0"
+                                             "C");
+        QTest::newRow("high controls")
+            << QStringLiteral("€ … ‘Sun’ – Ÿ") << QByteArray("\x80 \x85 \x91Sun\x92 \x96 \x9F");
+        QTest::newRow("outside the code page becomes ?")
+            << QStringLiteral("Ω ☀ 🌍!") << QByteArray("? ? ?!");
+    }
+    void codePage() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(encodeWindows1252(text), bytes);
+        if (!bytes.contains('?'))
+            QCOMPARE(decodeWindows1252(bytes), text);
+    }
+
+    void writerLaysOutSeventyTwoLines() {
+        app::QuestionSet set = sampleSet(QStringLiteral("Tides, waves"));
+        set.optionc[10] = QStringLiteral("Sun, Moon");
+        const QByteArray bytes = questionSetBytes(set);
+
+        QCOMPARE(bytes.count("\r\n"), kQuestionFileLines);
+        QCOMPARE(bytes.count('\n'), kQuestionFileLines);
+        QVERIFY(
+            bytes.startsWith("Tides& waves\r\n \r\nQuestion 1?\r\nA1\r\nB1\r\nC1\r\nD1\r\n1\r\n "
+                             "\r\nQuestion 2?\r\n"));
+        QVERIFY(bytes.endsWith("Question 10?\r\nA10\r\nB10\r\nSun& Moon\r\nD10\r\n2\r\n \r\n"));
+    }
+
+    void writerKeepsEveryFieldOnItsLine() {
+        app::QuestionSet set = sampleSet();
+        set.questtext[3] = QStringLiteral("Two\r\nlines");
+        const QByteArray bytes = questionSetBytes(set);
+        QCOMPARE(bytes.count("\r\n"), kQuestionFileLines);
+        QVERIFY(bytes.contains("Two  lines\r\n"));
+    }
+
+    void roundTripThroughAFile() {
+        app::QuestionSet set = sampleSet(QStringLiteral("Sun, Moon, and Earth"));
+        set.questtext[1] = QStringLiteral("Is it hot, cold, or both?");
+        set.optiona[2] = QStringLiteral("Salt & pepper");
+        set.optionb[3] = QStringLiteral("   Leading spaces");
+        set.optiond[10] = QStringLiteral("Café at −5 °C");
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Sun, Moon and Earth.txt"));
+        QVERIFY(!writeQuestionSet(path, set));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QuestionSetRead read = readQuestionSet(file);
+        QVERIFY2(read.set, qPrintable(read.error));
+        QVERIFY(file.atEnd());
+
+        QCOMPARE(read.set->questtitle, set.questtitle);
+        QCOMPARE(read.set->questtext[1], set.questtext[1]);
+        QCOMPARE(read.set->optiona[2], QStringLiteral("Salt , pepper"));
+        QCOMPARE(read.set->optionb[3], QStringLiteral("Leading spaces"));
+        QCOMPARE(read.set->optiond[10], QStringLiteral("Café at ?5 °C")); // no minus sign in 1252
+        for (int n = 1; n <= kQuestionCount; ++n)
+            QCOMPARE(read.set->correct[n], set.correct[n]);
+    }
+
+    void readingRules_data() {
+        QTest::addColumn<QByteArray>("line3");
+        QTest::addColumn<QString>("question1");
+        QTest::newRow("leading spaces skipped") << QByteArray("   Why?") << QStringLiteral("Why?");
+        QTest::newRow("comma ends the field")
+            << QByteArray("Why, oh why?") << QStringLiteral("Why");
+        QTest::newRow("quotes are plain text")
+            << QByteArray("\"Why?\" said he") << QStringLiteral("\"Why?\" said he");
+        QTest::newRow("trailing spaces kept") << QByteArray("Why? ") << QStringLiteral("Why? ");
+        QTest::newRow("empty") << QByteArray("") << QString();
+    }
+    void readingRules() {
+        QFETCH(QByteArray, line3);
+        QFETCH(QString, question1);
+        QList<QByteArray> lines = fileLines(questionSetBytes(sampleSet()));
+        lines[2] = line3 + '\r';
+        const QuestionSetRead read = readBytes(joinLines(lines));
+        QVERIFY2(read.set, qPrintable(read.error));
+        QCOMPARE(read.set->questtext[1], question1);
+        QCOMPARE(read.set->optiona[1], QStringLiteral("A1")); // the next line is the next field
+    }
+
+    void otherLineEndsAndSeparators() {
+        QByteArray bytes = questionSetBytes(sampleSet());
+        bytes.replace("\r\n \r\n", "\r\n     \n"); // separators of spaces, LF only
+        bytes.replace("A5\r\n", "A5\r");           // a lone CR
+        bytes.chop(2);                             // no line end after line 72
+        const QuestionSetRead read = readBytes(bytes);
+        QVERIFY2(read.set, qPrintable(read.error));
+        QCOMPARE(read.set->optiona[5], QStringLiteral("A5"));
+        QCOMPARE(read.set->optionb[5], QStringLiteral("B5"));
+        QCOMPARE(read.set->questtext[10], QStringLiteral("Question 10?"));
+    }
+
+    void linesAfterSeventyTwoAreNotRead() {
+        QBuffer buffer;
+        buffer.setData(questionSetBytes(sampleSet()) + "extra line\r\n");
+        buffer.open(QIODevice::ReadOnly);
+        QVERIFY(readQuestionSet(buffer).set);
+        QCOMPARE(buffer.readAll(), QByteArray("extra line\r\n"));
+    }
+
+    void correctOptionWithTrailingBlanks() {
+        QByteArray bytes = questionSetBytes(sampleSet());
+        bytes.replace("D4\r\n4\r\n", "D4\r\n 4 \t\r\n");
+        const QuestionSetRead read = readBytes(bytes);
+        QVERIFY2(read.set, qPrintable(read.error));
+        QCOMPARE(read.set->correct[4], QStringLiteral("4"));
+    }
+
+    void badCorrectOptionIsCorrupt_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("0") << QByteArray("0");
+        QTest::newRow("x") << QByteArray("x");
+        QTest::newRow("5") << QByteArray("5");
+        QTest::newRow("12") << QByteArray("12");
+        QTest::newRow("empty") << QByteArray(" ");
+    }
+    void badCorrectOptionIsCorrupt() {
+        QFETCH(QByteArray, field);
+        QList<QByteArray> lines = fileLines(questionSetBytes(sampleSet()));
+        lines[7 * 6 + 7] = field + '\r'; // question 7's correct option, line 50
+        QBuffer buffer;
+        buffer.setData(joinLines(lines));
+        buffer.open(QIODevice::ReadOnly);
+
+        fillSharedSet(QStringLiteral("previous"));
+        const std::optional<QString> error = loadquest(buffer);
+        QVERIFY(error);
+        QVERIFY2(error->contains(QStringLiteral("Question 7")), qPrintable(*error));
+        QCOMPARE(app::state().quest.questtitle, QStringLiteral("previous"));
+        QCOMPARE(app::state().quest.questtext[1], QStringLiteral("previous"));
+    }
+
+    void truncatedFileKeepsThePreviousSet() {
+        const QList<QByteArray> lines = fileLines(questionSetBytes(sampleSet()));
+        QBuffer buffer;
+        buffer.setData(joinLines(lines.mid(0, 40)));
+        buffer.open(QIODevice::ReadOnly);
+
+        fillSharedSet(QStringLiteral("previous"));
+        const std::optional<QString> error = loadquest(buffer);
+        QVERIFY(error);
+        QVERIFY2(error->contains(QStringLiteral("line 41")), qPrintable(*error));
+        const app::QuestionSet& quest = app::state().quest;
+        QCOMPARE(quest.questtitle, QStringLiteral("previous"));
+        for (int n = 1; n <= kQuestionCount; ++n)
+            QCOMPARE(quest.questtext[n], QStringLiteral("previous"));
+    }
+
+    void emptyOrClosedFileIsReported() {
+        QVERIFY(!readBytes(QByteArray()).error.isEmpty());
+        QBuffer closed;
+        QVERIFY(!readQuestionSet(closed).error.isEmpty());
+    }
+
+    void loadReplacesSlotsOneToTen() {
+        fillSharedSet(QStringLiteral("previous"));
+        QBuffer buffer;
+        buffer.setData(questionSetBytes(sampleSet(QStringLiteral("New set"))));
+        buffer.open(QIODevice::ReadOnly);
+        QVERIFY(!loadquest(buffer));
+
+        const app::QuestionSet& quest = app::state().quest;
+        QCOMPARE(quest.questtitle, QStringLiteral("New set"));
+        QCOMPARE(quest.questtext[0], QStringLiteral("previous"));
+        QCOMPARE(quest.questtext[10], QStringLiteral("Question 10?"));
+        QCOMPARE(quest.optiond[7], QStringLiteral("D7"));
+        QCOMPARE(quest.correct[5], QStringLiteral("1"));
+    }
+
+    void failedWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Sheet.txt"));
+        QVERIFY(!writeQuestionSet(path, sampleSet(QStringLiteral("Old"))));
+
+        app::QuestionSet bad = sampleSet(QStringLiteral("New"));
+        bad.correct[9].clear();
+        QVERIFY(writeQuestionSet(path, bad));
+        QVERIFY(writeQuestionSet(dir.filePath(QStringLiteral("missing/Sheet.txt")), sampleSet()));
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(readQuestionSet(file).set->questtitle, QStringLiteral("Old"));
+    }
+};
+
+int runQuestionFileTests(int argc, char** argv) {
+    QuestionFileTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_questionfile.moc"

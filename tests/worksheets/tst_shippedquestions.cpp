@@ -1,0 +1,160 @@
+// The question sets shipped with the program: well formed, and every text
+// fits the label that shows it.
+#include "quiz/scoring.h"
+#include "worksheets/questionfile.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QTest>
+
+using namespace worksheets;
+
+namespace {
+
+const QString kMultiple = QStringLiteral(CORVELLA_SOURCE_MEDIA "/multiple/");
+
+// Screens are laid out at 96 dpi: 15 twips to a pixel.
+constexpr double kTwipsPerPixel = 15;
+
+QFont fontAtPoints(const QString& family, double points, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(qRound(points * 96 / 72)); // exact for the sizes used here
+    font.setBold(bold);
+    return font;
+}
+
+// Skips unless the family resolves to itself or its metric-compatible twin.
+void requireMetrics(const QFont& font, const QStringList& acceptable) {
+    const QString family = QFontInfo(font).family();
+    if (!acceptable.contains(family))
+        QSKIP(qPrintable(
+            QStringLiteral("%1 resolves to %2, whose metrics differ").arg(font.family(), family)));
+}
+
+app::QuestionSet loadShipped(const QString& title) {
+    QFile file(kMultiple + title + QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot open %s", qPrintable(file.fileName()));
+    const QuestionSetRead read = readQuestionSet(file);
+    if (!read.set)
+        qFatal("%s: %s", qPrintable(title), qPrintable(read.error));
+    return *read.set;
+}
+
+QStringList options(const app::QuestionSet& set, int n) {
+    return {set.optiona[n], set.optionb[n], set.optionc[n], set.optiond[n]};
+}
+
+void addTopicRows() {
+    QTest::addColumn<QString>("title");
+    for (const char* title : {"The Tides", "The Sun and other Stars", "Life on Earth"})
+        QTest::newRow(title) << QString::fromLatin1(title);
+}
+
+} // namespace
+
+class ShippedQuestionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // The program registers the same face at start-up where the system lacks it.
+        for (const char* face : {"tahoma.ttf", "tahomabd.ttf"}) {
+            const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(face);
+            if (QFile::exists(path))
+                QFontDatabase::addApplicationFont(path);
+        }
+    }
+
+    void wellFormed_data() { addTopicRows(); }
+    void wellFormed() {
+        QFETCH(QString, title);
+        QFile file(kMultiple + title + QStringLiteral(".txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.count("\r\n"), kQuestionFileLines);
+        QCOMPARE(bytes.count('\n'), kQuestionFileLines);
+        QVERIFY(bytes.endsWith("\r\n"));
+
+        const app::QuestionSet set = loadShipped(title);
+        QCOMPARE(set.questtitle, title);
+        QSet<QString> rightAnswers;
+        for (int n = 1; n <= kQuestionCount; ++n) {
+            const int right = set.correct[n].toInt();
+            QVERIFY2(right >= 1 && right <= 4, qPrintable(set.questtext[n]));
+            rightAnswers.insert(set.correct[n]);
+            QVERIFY(!set.questtext[n].isEmpty());
+            QVERIFY2(set.questtext[n].size() <= 55, qPrintable(set.questtext[n]));
+            const QStringList texts = options(set, n);
+            QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 4);
+            for (const QString& option : texts)
+                QVERIFY2(!option.isEmpty() && option.size() <= 30, qPrintable(option));
+        }
+        QCOMPARE(rightAnswers.size(), 4); // every letter A to D is a right answer somewhere
+    }
+
+    void questionsFitTheirLabel_data() { addTopicRows(); }
+    void questionsFitTheirLabel() {
+        QFETCH(QString, title);
+        const QFont font = fontAtPoints(QStringLiteral("Times New Roman"), 30);
+        requireMetrics(font,
+                       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        const QFontMetricsF metrics(font);
+        const QRectF label(0, 0, 9840 / kTwipsPerPixel, 1455 / kTwipsPerPixel);
+
+        const app::QuestionSet set = loadShipped(title);
+        for (int n = 1; n <= kQuestionCount; ++n) {
+            const QRectF used =
+                metrics.boundingRect(label, Qt::AlignHCenter | Qt::TextWordWrap, set.questtext[n]);
+            QVERIFY2(used.height() <= label.height() && used.width() <= label.width(),
+                     qPrintable(set.questtext[n]));
+        }
+    }
+
+    void optionsFitTheirButton_data() { addTopicRows(); }
+    void optionsFitTheirButton() {
+        QFETCH(QString, title);
+        const QFont font = fontAtPoints(QStringLiteral("Times New Roman"), 20.25);
+        requireMetrics(font,
+                       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        const QFontMetricsF metrics(font);
+        const double room = 6975 / kTwipsPerPixel - 20; // less the round indicator
+
+        const app::QuestionSet set = loadShipped(title);
+        for (int n = 1; n <= kQuestionCount; ++n) {
+            for (const QString& option : options(set, n))
+                QVERIFY2(metrics.horizontalAdvance(option) <= room, qPrintable(option));
+        }
+    }
+
+    void wrongAnswerLinesFit_data() { addTopicRows(); }
+    void wrongAnswerLinesFit() {
+        QFETCH(QString, title);
+        const QFont font = fontAtPoints(QStringLiteral("Tahoma"), 15.75, true);
+        requireMetrics(font, {QStringLiteral("Tahoma")});
+        const QFontMetricsF metrics(font);
+        const double room = (12000 - 120) / kTwipsPerPixel; // the line runs to the window edge
+
+        const app::QuestionSet set = loadShipped(title);
+        for (int n = 1; n <= kQuestionCount; ++n) {
+            // Measured as question 10, the widest number.
+            const QString line = quiz::wrongAnswerLine(10, set.questtext[n]);
+            QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
+        }
+    }
+
+    void worksheetListStartsEmpty() {
+        QFile file(kMultiple + QStringLiteral("track.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(" 0 \r\n"));
+    }
+};
+
+int runShippedQuestionsTests(int argc, char** argv) {
+    ShippedQuestionsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_shippedquestions.moc"
