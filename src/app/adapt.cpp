@@ -36,8 +36,8 @@ void adaptScreen(platform::Screen& screen) {
     if (display.isEmpty())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QPointF origin = centredOrigin(
-        display, QSizeF(platform::kWindowWidthTwips, platform::kWindowHeightTwips));
+    const QPointF origin =
+        centredOrigin(display, QSizeF(platform::kWindowWidthTwips, platform::kWindowHeightTwips));
     if (screen.kind() == platform::Screen::Kind::FullSize) {
         platform::AppWindow::instance().moveOuterTwips(origin.x(), origin.y());
     } else {

@@ -6,7 +6,9 @@
 namespace app {
 
 // Advances a frame counter, wrapping to 0 after `frames` - 1.
-inline int nextFrame(int frame, int frames) { return frame + 1 >= frames ? 0 : frame + 1; }
+inline int nextFrame(int frame, int frames) {
+    return frame + 1 >= frames ? 0 : frame + 1;
+}
 
 // "earthrisesm\earthr00.jpg" .. "earthrisesm\earthr99.jpg"
 QString riseFrameFile(int frame);

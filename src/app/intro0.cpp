@@ -80,8 +80,8 @@ MenuScreen::MenuScreen() : Screen(QStringLiteral("intro0"), Kind::FullSize) {
     Timer2 = addTimer(QStringLiteral("Timer2"), 100, [this] { Timer2_Timer(); });
 }
 
-void MenuScreen::addItem(int index, const QString& caption, double left, double top,
-                         double width, double height, double points) {
+void MenuScreen::addItem(int index, const QString& caption, double left, double top, double width,
+                         double height, double points) {
     platform::TextLabel* item = addLabel(QStringLiteral("Label2"), index, left, top, width, height);
     item->setClickable(true);
     item->setCaption(caption);
@@ -131,8 +131,12 @@ void MenuScreen::Label2_Click(int index) {
     playSound(QStringLiteral("wav\\click.wav"));
 }
 
-MenuScreen& intro0() { return platform::touch<MenuScreen>(QStringLiteral("intro0")); }
+MenuScreen& intro0() {
+    return platform::touch<MenuScreen>(QStringLiteral("intro0"));
+}
 
-bool intro0Loaded() { return platform::ScreenRegistry::instance().isLoaded(QStringLiteral("intro0")); }
+bool intro0Loaded() {
+    return platform::ScreenRegistry::instance().isLoaded(QStringLiteral("intro0"));
+}
 
 } // namespace app

@@ -7,6 +7,8 @@ SharedState& state() {
     return s;
 }
 
-void resetState() { state() = SharedState(); }
+void resetState() {
+    state() = SharedState();
+}
 
 } // namespace app

@@ -40,7 +40,9 @@ void installStartupProbe() {
 
 } // namespace
 
-void beforeApplication() { platform::installAccessibility(); }
+void beforeApplication() {
+    platform::installAccessibility();
+}
 
 void start() {
     QApplication::setApplicationName(QString::fromLatin1(kProductTitle));

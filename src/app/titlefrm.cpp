@@ -113,6 +113,8 @@ void TitleScreen::Command2_Click() {
     platform::endProgram();
 }
 
-TitleScreen& Titlefrm() { return platform::touch<TitleScreen>(QStringLiteral("Titlefrm")); }
+TitleScreen& Titlefrm() {
+    return platform::touch<TitleScreen>(QStringLiteral("Titlefrm"));
+}
 
 } // namespace app

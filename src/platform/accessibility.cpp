@@ -51,6 +51,8 @@ QAccessibleInterface* labelFactory(const QString& className, QObject* object) {
 
 } // namespace
 
-void installAccessibility() { QAccessible::installFactory(labelFactory); }
+void installAccessibility() {
+    QAccessible::installFactory(labelFactory);
+}
 
 } // namespace platform

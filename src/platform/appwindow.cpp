@@ -26,7 +26,9 @@ AppWindow& AppWindow::instance() {
     return *theWindow();
 }
 
-void AppWindow::destroy() { delete theWindow().data(); }
+void AppWindow::destroy() {
+    delete theWindow().data();
+}
 
 void AppWindow::showFront(Screen* screen) {
     if (!isVisible())

@@ -50,7 +50,9 @@ QString contentRoot() {
     return overrideRoot();
 }
 
-void setContentRoot(const QString& folder) { overrideRoot() = QDir(folder).absolutePath(); }
+void setContentRoot(const QString& folder) {
+    overrideRoot() = QDir(folder).absolutePath();
+}
 
 QString resolveContentPath(const QString& contentPath) {
     QString path = contentPath;

@@ -10,7 +10,9 @@ PictureBox::PictureBox(QWidget* parent, Mode mode) : QWidget(parent), mode_(mode
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void PictureBox::setPicture(const QString& contentPath) { setPicture(Picture::load(contentPath)); }
+void PictureBox::setPicture(const QString& contentPath) {
+    setPicture(Picture::load(contentPath));
+}
 
 void PictureBox::setPicture(const Picture& picture) {
     picture_ = picture;
@@ -47,9 +49,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), back_);
     if (picture_.isNull())
         return;
-    const QRectF target = mode_ == Mode::Stretch
-                              ? QRectF(rect())
-                              : QRectF(QPointF(0, 0), picture_.naturalSize());
+    const QRectF target =
+        mode_ == Mode::Stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), picture_.naturalSize());
     picture_.draw(painter, target);
 }
 

@@ -45,15 +45,29 @@ void QtPrinter::begin() {
     painter_.setRenderHint(QPainter::TextAntialiasing);
 }
 
-double QtPrinter::devicePerTwip() const { return printer_->resolution() / 1440.0; }
+double QtPrinter::devicePerTwip() const {
+    return printer_->resolution() / 1440.0;
+}
 
-double QtPrinter::width() { return printer_->width() / devicePerTwip(); }
-double QtPrinter::height() { return printer_->height() / devicePerTwip(); }
+double QtPrinter::width() {
+    return printer_->width() / devicePerTwip();
+}
+double QtPrinter::height() {
+    return printer_->height() / devicePerTwip();
+}
 
-void QtPrinter::setFontName(const QString& name) { font_.setFamily(name); }
-void QtPrinter::setFontSize(double points) { font_.setPointSizeF(points); }
-void QtPrinter::setForeColor(const QColor& colour) { colour_ = colour; }
-void QtPrinter::setDrawWidth(int printerPixels) { drawWidth_ = qMax(1, printerPixels); }
+void QtPrinter::setFontName(const QString& name) {
+    font_.setFamily(name);
+}
+void QtPrinter::setFontSize(double points) {
+    font_.setPointSizeF(points);
+}
+void QtPrinter::setForeColor(const QColor& colour) {
+    colour_ = colour;
+}
+void QtPrinter::setDrawWidth(int printerPixels) {
+    drawWidth_ = qMax(1, printerPixels);
+}
 
 double QtPrinter::textWidth(const QString& text) {
     return QFontMetricsF(font_, printer_.get()).horizontalAdvance(text) / devicePerTwip();

@@ -12,7 +12,9 @@
 namespace platform {
 
 QtSoundPlayer::QtSoundPlayer() = default;
-QtSoundPlayer::~QtSoundPlayer() { stopCurrent(); }
+QtSoundPlayer::~QtSoundPlayer() {
+    stopCurrent();
+}
 
 std::shared_ptr<const DecodedSound> QtSoundPlayer::decoded(const QString& contentPath) {
     const QString key = contentPath.toLower();

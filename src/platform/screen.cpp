@@ -19,7 +19,9 @@ FirstPaintHook& firstPaintHook() {
 }
 } // namespace
 
-void setFirstPaintHook(FirstPaintHook hook) { firstPaintHook() = std::move(hook); }
+void setFirstPaintHook(FirstPaintHook hook) {
+    firstPaintHook() = std::move(hook);
+}
 
 Screen::Screen(const QString& name, Kind kind)
     : QWidget(kind == Kind::FullSize ? AppWindow::instance().host() : nullptr), name_(name),
@@ -37,7 +39,9 @@ Screen::Screen(const QString& name, Kind kind)
     }
 }
 
-Screen::~Screen() { ScreenRegistry::instance().forget(this); }
+Screen::~Screen() {
+    ScreenRegistry::instance().forget(this);
+}
 
 void Screen::showScreen() {
     if (unloading_)
@@ -96,8 +100,8 @@ TextLabel* Screen::addLabel(const QString& name, int index, double left, double 
     return label;
 }
 
-PictureBox* Screen::addPicture(const QString& name, int mode, double left, double top,
-                               double width, double height, QWidget* parent) {
+PictureBox* Screen::addPicture(const QString& name, int mode, double left, double top, double width,
+                               double height, QWidget* parent) {
     auto* box = new PictureBox(parent ? parent : this, static_cast<PictureBox::Mode>(mode));
     box->setObjectName(name);
     placeTwips(box, left, top, width, height);
@@ -115,7 +119,9 @@ QTimer* Screen::addTimer(const QString& name, int intervalMs, std::function<void
     return timer;
 }
 
-void Screen::mouseMoveEvent(QMouseEvent*) { Form_MouseMove(); }
+void Screen::mouseMoveEvent(QMouseEvent*) {
+    Form_MouseMove();
+}
 
 void Screen::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), back_);

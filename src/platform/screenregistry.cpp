@@ -14,7 +14,9 @@ Screen* ScreenRegistry::find(const QString& name) const {
     return it->data();
 }
 
-void ScreenRegistry::add(Screen* screen) { screens_.insert(screen->name(), screen); }
+void ScreenRegistry::add(Screen* screen) {
+    screens_.insert(screen->name(), screen);
+}
 
 void ScreenRegistry::forget(Screen* screen) {
     auto it = screens_.find(screen->name());

@@ -21,7 +21,9 @@ SoundPlayer& soundPlayer() {
     return player;
 }
 
-void setSoundPlayer(SoundPlayer* player) { soundOverride = player; }
+void setSoundPlayer(SoundPlayer* player) {
+    soundOverride = player;
+}
 
 Messages& messages() {
     if (messagesOverride)
@@ -30,7 +32,9 @@ Messages& messages() {
     return boxes;
 }
 
-void setMessages(Messages* m) { messagesOverride = m; }
+void setMessages(Messages* m) {
+    messagesOverride = m;
+}
 
 std::unique_ptr<Printer> makePrinter() {
     if (printerFactory)
@@ -50,6 +54,8 @@ void endProgram() {
     QCoreApplication::exit(0);
 }
 
-void setEndProgram(std::function<void()> end) { endHook = std::move(end); }
+void setEndProgram(std::function<void()> end) {
+    endHook = std::move(end);
+}
 
 } // namespace platform

@@ -77,11 +77,14 @@ void TextLabel::mousePressEvent(QMouseEvent* event) {
 void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked(index_);
 }
 
-void TextLabel::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(index_); }
+void TextLabel::mouseMoveEvent(QMouseEvent*) {
+    emit mouseMoved(index_);
+}
 
 void TextLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange)

@@ -10,8 +10,12 @@ namespace platform {
 
 constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+inline int twipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline double pixelsToTwips(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect twipsRect(double left, double top, double width, double height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

@@ -1,0 +1,81 @@
+// Touching a screen loads it once without showing it; unloading destroys
+// it, also from inside its own handler, and the next touch makes a fresh one.
+
+#include "platform/screenregistry.h"
+#include "platform/textlabel.h"
+#include "support/testenv.h"
+
+#include <QtTest>
+
+namespace {
+
+int loads = 0;
+
+class ProbeScreen : public platform::Screen {
+public:
+    ProbeScreen() : Screen(QStringLiteral("probe"), Kind::FullSize) {
+        button = addLabel(QStringLiteral("Label3"), 2, 10560, 7920, 1245, 495);
+        connect(button, &platform::TextLabel::clicked, this, [this] {
+            unload();
+            afterUnload = true; // the handler runs on safely after unloading
+        });
+    }
+    platform::TextLabel* button;
+    bool afterUnload = false;
+
+protected:
+    void Form_Load() override { ++loads; }
+};
+
+ProbeScreen& probe() {
+    return platform::touch<ProbeScreen>(QStringLiteral("probe"));
+}
+
+} // namespace
+
+class ScreenRegistryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void touchLoadsOnceWithoutShowing() {
+        testenv::Fixture env;
+        loads = 0;
+        ProbeScreen& first = probe();
+        QCOMPARE(loads, 1);
+        QVERIFY(!first.isVisible());
+        QCOMPARE(&probe(), &first);
+        QCOMPARE(loads, 1);
+        first.showScreen();
+        QVERIFY(first.isVisible());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &first);
+    }
+
+    void unloadFromOwnHandlerThenFreshTouch() {
+        testenv::Fixture env;
+        loads = 0;
+        QPointer<ProbeScreen> first = &probe();
+        first->showScreen();
+        first->button->click();
+        QVERIFY(first->afterUnload);
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("probe"));
+        testenv::Fixture::settle();
+        QVERIFY(first.isNull());
+        ProbeScreen& second = probe();
+        QCOMPARE(loads, 2);
+        QVERIFY(!second.isVisible());
+    }
+
+    void disabledLabelIgnoresClicks() {
+        testenv::Fixture env;
+        ProbeScreen& screen = probe();
+        screen.showScreen();
+        screen.button->setEnabled(false);
+        QTest::mouseClick(screen.button, Qt::LeftButton);
+        QVERIFY(platform::ScreenRegistry::instance().isLoaded("probe"));
+        screen.button->setEnabled(true);
+        QTest::mouseClick(screen.button, Qt::LeftButton);
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("probe"));
+    }
+};
+
+QTEST_MAIN(ScreenRegistryTest)
+#include "tst_screenregistry.moc"
