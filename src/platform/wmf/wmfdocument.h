@@ -12,6 +12,15 @@ class QPainter;
 
 namespace wmf {
 
+// What a play did, for tools and tests.
+struct PlayReport {
+    int played = 0;            // records acted on
+    int ignored = 0;           // records of kinds the player leaves alone (escapes, palettes...)
+    int malformed = 0;         // records too short for their kind, or with impossible contents
+    int badObjectIndices = 0;  // selects and deletes of empty slots
+    int unsupportedBitmaps = 0; // bitmaps that could not be decoded
+};
+
 class Document {
 public:
     // Parses the bytes of a metafile. Returns null when the bytes are not a
@@ -27,6 +36,14 @@ public:
     // Plays every record, mapping the picture's frame onto `target`
     // (in the painter's current coordinates).
     void play(QPainter& painter, const QRectF& target) const;
+    void play(QPainter& painter, const QRectF& target, PlayReport* report) const;
+
+    // The frame in the picture's page units, and how many of those make an inch.
+    QRectF frame() const;
+    double unitsPerInch() const;
+    int recordCount() const;
+    // Empty for a sound file; otherwise where and how the file is damaged.
+    QString damage() const;
 
     ~Document();
     struct Data;
