@@ -52,7 +52,7 @@ def sun_disc(w, h, cx, cy, r, seed=3):
 
 
 # ---------------------------------------------------------------- planets
-def earth(w, h, cx, cy, r):
+def earth(w, h, cx, cy, r, rot=None, sun=SUN_DIR):
     land = mk.LonLatMap.from_file("earth_1k.jpg")
 
     def albedo(lon, lat, p):
@@ -74,7 +74,8 @@ def earth(w, h, cx, cy, r):
         air = (0.35 * limb + 0.06) * np.clip(mu0 + 0.15, 0, 1)
         return rgb + air[..., None] * mk.colour(90, 150, 255)
 
-    return mk.sphere(w, h, cx, cy, r, mk.rotation(15, 18, -10), albedo, SUN_DIR,
+    rot = mk.rotation(15, 18, -10) if rot is None else rot
+    return mk.sphere(w, h, cx, cy, r, rot, albedo, sun,
                      terminator=0.06, extra=clouds)
 
 
