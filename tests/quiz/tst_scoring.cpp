@@ -118,14 +118,6 @@ private slots:
         QCOMPARE(pickRewardSound(9, [] { return 0.9999999; }), QStringLiteral("wav\\klaxon.wav"));
     }
 
-    void clockSeededSourceStaysInRange() {
-        const std::function<double()> uniform = clockSeededUniform();
-        for (int i = 0; i < 1000; ++i) {
-            const double u = uniform();
-            QVERIFY(u >= 0.0 && u < 1.0);
-        }
-    }
-
     void wrongAnswerLine() {
         QCOMPARE(quiz::wrongAnswerLine(2, QStringLiteral("What is the Sun?")),
                  QStringLiteral(" 2. What is the Sun?"));

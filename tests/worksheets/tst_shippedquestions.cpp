@@ -1,10 +1,11 @@
 // The question sets shipped with the program: well formed, and every text
 // fits the label that shows it.
+#include "platform/fonts.h"
+#include "platform/twips.h"
 #include "quiz/scoring.h"
 #include "worksheets/questionfile.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QTest>
@@ -15,23 +16,27 @@ namespace {
 
 const QString kMultiple = QStringLiteral(CORVELLA_SOURCE_MEDIA "/multiple/");
 
-// Screens are laid out at 96 dpi: 15 twips to a pixel.
-constexpr double kTwipsPerPixel = 15;
+constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
 
 QFont fontAtPoints(const QString& family, double points, bool bold = false) {
     QFont font(family);
-    font.setPixelSize(qRound(points * 96 / 72)); // exact for the sizes used here
+    // Screens are laid out at 96 dpi; the sizes used here are whole pixels.
+    font.setPixelSize(qRound(points * 96 / 72));
     font.setBold(bold);
     return font;
 }
 
-// Skips unless the family resolves to itself or its metric-compatible twin.
-void requireMetrics(const QFont& font, const QStringList& acceptable) {
+// Why measuring in this font proves nothing here, or empty when its family
+// resolves to itself or its metric-compatible twin.
+QString metricsMismatch(const QFont& font, const QStringList& acceptable) {
     const QString family = QFontInfo(font).family();
-    if (!acceptable.contains(family))
-        QSKIP(qPrintable(
-            QStringLiteral("%1 resolves to %2, whose metrics differ").arg(font.family(), family)));
+    if (acceptable.contains(family))
+        return {};
+    return QStringLiteral("%1 resolves to %2, whose metrics differ").arg(font.family(), family);
 }
+
+const QStringList kTimesFaces = {QStringLiteral("Times New Roman"),
+                                 QStringLiteral("Liberation Serif")};
 
 app::QuestionSet loadShipped(const QString& title) {
     QFile file(kMultiple + title + QStringLiteral(".txt"));
@@ -59,14 +64,7 @@ class ShippedQuestionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // The program registers the same face at start-up where the system lacks it.
-        for (const char* face : {"tahoma.ttf", "tahomabd.ttf"}) {
-            const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(face);
-            if (QFile::exists(path))
-                QFontDatabase::addApplicationFont(path);
-        }
-    }
+    void initTestCase() { platform::registerFonts(); } // as the program does at start-up
 
     void wellFormed_data() { addTopicRows(); }
     void wellFormed() {
@@ -99,8 +97,8 @@ private slots:
     void questionsFitTheirLabel() {
         QFETCH(QString, title);
         const QFont font = fontAtPoints(QStringLiteral("Times New Roman"), 30);
-        requireMetrics(font,
-                       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        if (const QString why = metricsMismatch(font, kTimesFaces); !why.isEmpty())
+            QSKIP(qPrintable(why));
         const QFontMetricsF metrics(font);
         const QRectF label(0, 0, 9840 / kTwipsPerPixel, 1455 / kTwipsPerPixel);
 
@@ -117,8 +115,8 @@ private slots:
     void optionsFitTheirButton() {
         QFETCH(QString, title);
         const QFont font = fontAtPoints(QStringLiteral("Times New Roman"), 20.25);
-        requireMetrics(font,
-                       {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        if (const QString why = metricsMismatch(font, kTimesFaces); !why.isEmpty())
+            QSKIP(qPrintable(why));
         const QFontMetricsF metrics(font);
         const double room = 6975 / kTwipsPerPixel - 20; // less the round indicator
 
@@ -133,9 +131,11 @@ private slots:
     void wrongAnswerLinesFit() {
         QFETCH(QString, title);
         const QFont font = fontAtPoints(QStringLiteral("Tahoma"), 15.75, true);
-        requireMetrics(font, {QStringLiteral("Tahoma")});
+        if (const QString why = metricsMismatch(font, {QStringLiteral("Tahoma")}); !why.isEmpty())
+            QSKIP(qPrintable(why));
         const QFontMetricsF metrics(font);
-        const double room = (12000 - 120) / kTwipsPerPixel; // the line runs to the window edge
+        // The line starts 120 twips in and runs past the window's right edge.
+        const double room = (platform::kClientWidthTwips - 120) / kTwipsPerPixel;
 
         const app::QuestionSet set = loadShipped(title);
         for (int n = 1; n <= kQuestionCount; ++n) {
