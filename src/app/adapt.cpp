@@ -5,6 +5,7 @@
 #include "platform/screen.h"
 #include "platform/twips.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 

@@ -1,0 +1,37 @@
+#pragma once
+#include "topics/pagedscreen.h"
+
+class QTimer;
+
+namespace topics {
+
+// The notes screen: key facts, teacher's notes, the introduction and the
+// acknowledgements, one page at a time, each printable.
+class NotesScreen : public PagedScreen {
+    Q_OBJECT
+public:
+    NotesScreen();
+
+    platform::PictureBox* Picture1; // the animated logo
+    platform::PictureBox* Picture2; // the maker's static logo
+    QTimer* Timer1;
+
+    void Label3_Click(int index) override;
+
+    // Prepares the screen as the acknowledgements page.
+    void showAcknowledgements();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void pageChange();
+    void Timer1_Timer();
+};
+
+NotesScreen& teacher();
+
+// The content path of page `page` (1 to 4) of a notes set: "wmf\key tidesb.wmf".
+QString notesPageFile(const QString& folder, const QString& stem, int page);
+
+} // namespace topics
