@@ -29,7 +29,9 @@ enum Rop3 : quint8 {
     WHITENESS = 0xFF,
 };
 
-quint8 rop3(quint32 rop) { return quint8(rop >> 16); }
+quint8 rop3(quint32 rop) {
+    return quint8(rop >> 16);
+}
 
 // Makes pixels of one colour transparent: how a mask drawn with AND (white
 // keeps the page) or an image drawn with OR (black keeps it) looks.
@@ -114,7 +116,8 @@ void Player::blit(quint16 function, Reader& in) {
             paletteIndices = in.u16() == 1;
     }
     qint16 srcH = 0, srcW = 0;
-    const bool stretch = function == STRETCHBLT || function == DIBSTRETCHBLT || function == STRETCHDIB;
+    const bool stretch =
+        function == STRETCHBLT || function == DIBSTRETCHBLT || function == STRETCHDIB;
     if (stretch) {
         srcH = in.i16();
         srcW = in.i16();

@@ -11,8 +11,16 @@ namespace wmf {
 
 enum BkMode { TRANSPARENT = 1, OPAQUE = 2 };
 enum PolyFillMode { ALTERNATE = 1, WINDING = 2 };
-enum Rop2 { R2_BLACK = 1, R2_NOT = 6, R2_XORPEN = 7, R2_MASKPEN = 9, R2_NOP = 11,
-            R2_COPYPEN = 13, R2_MERGEPEN = 15, R2_WHITE = 16 };
+enum Rop2 {
+    R2_BLACK = 1,
+    R2_NOT = 6,
+    R2_XORPEN = 7,
+    R2_MASKPEN = 9,
+    R2_NOP = 11,
+    R2_COPYPEN = 13,
+    R2_MERGEPEN = 15,
+    R2_WHITE = 16
+};
 enum TextAlign { TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24 };
 
 // The clip, in device coordinates: GDI keeps it there when the mapping changes.
@@ -40,6 +48,8 @@ struct DcState {
     int rop2 = R2_COPYPEN;
     int textAlign = 0;
     int charExtra = 0;
+    int breakExtra = 0; // logical units spread over the break characters of a text
+    int breakCount = 0;
     QPointF position; // logical
     Clip clip;
 

@@ -8,8 +8,14 @@ namespace wmf {
 
 namespace {
 
-enum Compression { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3, BI_JPEG = 4,
-                   BI_PNG = 5 };
+enum Compression {
+    BI_RGB = 0,
+    BI_RLE8 = 1,
+    BI_RLE4 = 2,
+    BI_BITFIELDS = 3,
+    BI_JPEG = 4,
+    BI_PNG = 5
+};
 
 struct Header {
     qint64 width = 0;
@@ -108,8 +114,7 @@ void decodeRows(Reader& in, const Header& h, const QVector<QRgb>& colors, QImage
     const int rows = int(std::min<qint64>(height, in.remaining() / stride));
     for (int r = 0; r < rows; ++r) {
         const uchar* src = in.here() + qsizetype(r) * stride;
-        QRgb* dst =
-            reinterpret_cast<QRgb*>(img.scanLine(bottomUp ? height - 1 - r : r));
+        QRgb* dst = reinterpret_cast<QRgb*>(img.scanLine(bottomUp ? height - 1 - r : r));
         switch (h.bitCount) {
         case 1:
             for (int x = 0; x < w; ++x)
@@ -136,7 +141,8 @@ void decodeRows(Reader& in, const Header& h, const QVector<QRgb>& colors, QImage
         case 32:
             for (int x = 0; x < w; ++x) {
                 const uchar* s = src + 4 * x;
-                const quint32 p = quint32(s[0] | (s[1] << 8) | (s[2] << 16)) | (quint32(s[3]) << 24);
+                const quint32 p =
+                    quint32(s[0] | (s[1] << 8) | (s[2] << 16)) | (quint32(s[3]) << 24);
                 dst[x] = qRgb(red.value(p), green.value(p), blue.value(p));
             }
             break;
@@ -225,8 +231,9 @@ bool decodeDib(Reader in, bool paletteIndices, const QVector<QRgb>& palette, Dib
 
     // The colour table.
     QVector<QRgb> colors;
-    const qint64 tableSize = h.bitCount <= 8 ? (h.colorsUsed ? qint64(h.colorsUsed) : 1 << h.bitCount)
-                                             : qint64(h.colorsUsed);
+    const qint64 tableSize = h.bitCount <= 8
+                                 ? (h.colorsUsed ? qint64(h.colorsUsed) : 1 << h.bitCount)
+                                 : qint64(h.colorsUsed);
     const int entryBytes = paletteIndices ? 2 : (h.core ? 3 : 4);
     const qint64 kept = std::min<qint64>(tableSize, 256);
     for (qint64 i = 0; i < kept && in.ok(); ++i) {
@@ -246,7 +253,8 @@ bool decodeDib(Reader in, bool paletteIndices, const QVector<QRgb>& palette, Dib
     if (h.bitCount > 8)
         colors.clear();
 
-    out.image = QImage(int(h.width), int(h.height), rle ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    out.image =
+        QImage(int(h.width), int(h.height), rle ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (out.image.isNull())
         return false;
     out.image.fill(rle ? Qt::transparent : Qt::black);
@@ -282,7 +290,8 @@ bool decodeBitmap16(Reader in, QRgb zeroColor, QRgb oneColor, QImage& out) {
             if (bits == 1)
                 dst[x] = ((src[x >> 3] >> (7 - (x & 7))) & 1) ? oneColor : zeroColor;
             else
-                dst[x] = qRgb(src[x * (bits / 8) + 2], src[x * (bits / 8) + 1], src[x * (bits / 8)]);
+                dst[x] =
+                    qRgb(src[x * (bits / 8) + 2], src[x * (bits / 8) + 1], src[x * (bits / 8)]);
         }
     }
     return true;

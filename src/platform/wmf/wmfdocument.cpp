@@ -90,8 +90,7 @@ bool frameFromSetup(const Document::Data& d, QRectF& frame) {
 // Maps the frame onto the target rectangle.
 QTransform frameToTarget(const QRectF& frame, const QRectF& target) {
     return QTransform::fromTranslate(-frame.left(), -frame.top()) *
-           QTransform::fromScale(target.width() / frame.width(),
-                                 target.height() / frame.height()) *
+           QTransform::fromScale(target.width() / frame.width(), target.height() / frame.height()) *
            QTransform::fromTranslate(target.left(), target.top());
 }
 
@@ -148,10 +147,18 @@ QSizeF Document::naturalSizeInches() const {
     return d->frame.size() / d->unitsPerInch;
 }
 
-QRectF Document::frame() const { return d->frame; }
-double Document::unitsPerInch() const { return d->unitsPerInch; }
-int Document::recordCount() const { return int(d->layout.records.size()); }
-QString Document::damage() const { return d->damage; }
+QRectF Document::frame() const {
+    return d->frame;
+}
+double Document::unitsPerInch() const {
+    return d->unitsPerInch;
+}
+int Document::recordCount() const {
+    return int(d->layout.records.size());
+}
+QString Document::damage() const {
+    return d->damage;
+}
 
 void Document::play(QPainter& painter, const QRectF& target) const {
     play(painter, target, nullptr);

@@ -14,10 +14,10 @@ namespace wmf {
 
 // What a play did, for tools and tests.
 struct PlayReport {
-    int played = 0;            // records acted on
-    int ignored = 0;           // records of kinds the player leaves alone (escapes, palettes...)
-    int malformed = 0;         // records too short for their kind, or with impossible contents
-    int badObjectIndices = 0;  // selects and deletes of empty slots
+    int played = 0;             // records acted on
+    int ignored = 0;            // records of kinds the player leaves alone (escapes, palettes...)
+    int malformed = 0;          // records too short for their kind, or with impossible contents
+    int badObjectIndices = 0;   // selects and deletes of empty slots
     int unsupportedBitmaps = 0; // bitmaps that could not be decoded
 };
 
@@ -27,8 +27,7 @@ public:
     // metafile at all; a damaged file yields a document holding the records
     // before the damage. `error`, when given, receives a description of the
     // damage (empty for a sound file).
-    static std::shared_ptr<const Document> parse(const QByteArray& bytes,
-                                                 QString* error = nullptr);
+    static std::shared_ptr<const Document> parse(const QByteArray& bytes, QString* error = nullptr);
     static std::shared_ptr<const Document> load(const QString& path, QString* error = nullptr);
 
     // The size the producer meant, in inches.

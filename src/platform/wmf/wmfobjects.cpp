@@ -115,6 +115,7 @@ bool readRegion(Reader& in, Region& region) {
     // Files with no usable scans still mean their bounds.
     if (region.rects.isEmpty() && !region.bounds.isEmpty())
         region.rects.push_back(region.bounds);
+    region.valid = true;
     return true;
 }
 

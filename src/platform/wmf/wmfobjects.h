@@ -30,14 +30,20 @@ struct Pen {
     ColorRef color;
 };
 
-enum BrushStyle { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3, BS_DIBPATTERN = 5,
-                  BS_DIBPATTERNPT = 6 };
+enum BrushStyle {
+    BS_SOLID = 0,
+    BS_NULL = 1,
+    BS_HATCHED = 2,
+    BS_PATTERN = 3,
+    BS_DIBPATTERN = 5,
+    BS_DIBPATTERNPT = 6
+};
 
 struct Brush {
     quint16 style = BS_SOLID;
     ColorRef color;
     quint16 hatch = 0;
-    QImage pattern; // for pattern brushes
+    QImage pattern;                 // for pattern brushes
     bool monochromePattern = false; // pattern drawn in text and background colours
 };
 
@@ -59,6 +65,7 @@ struct Palette {
 
 // A region as the union of its scan rectangles, in logical units.
 struct Region {
+    bool valid = false; // a record too short to hold a region still takes a slot
     QRect bounds;
     QVector<QRect> rects;
 };

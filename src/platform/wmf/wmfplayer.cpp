@@ -29,7 +29,8 @@ Player::Player(const Document::Data& doc, QPainter* painter, const QTransform& p
         m.windowExt = m.viewportExt = QPointF(doc.frame.width(), doc.frame.height());
     setMapping(m);
     if (p_) {
-        rasterOps_ = p_->paintEngine() && p_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+        rasterOps_ =
+            p_->paintEngine() && p_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
         p_->save();
     }
 }
@@ -153,6 +154,10 @@ bool Player::playRecord(quint16 function, Reader& in) {
     case SETTEXTCHAREXTRA:
         dc_.charExtra = in.i16();
         break;
+    case SETTEXTJUSTIFICATION:
+        dc_.breakCount = in.u16();
+        dc_.breakExtra = in.i16();
+        break;
     case MOVETO: {
         const qint16 y = in.i16(), x = in.i16();
         if (in.ok())
@@ -231,9 +236,9 @@ bool Player::playRecord(quint16 function, Reader& in) {
                           std::min<qsizetype>(in.remaining(), 10));
         if (in.skip(32))
             bitmap.append(reinterpret_cast<const char*>(in.here()), in.remaining());
-        if (!decodeBitmap16(Reader(reinterpret_cast<const uchar*>(bitmap.constData()),
-                                   bitmap.size()),
-                            qRgb(0, 0, 0), qRgb(255, 255, 255), brush.pattern)) {
+        if (!decodeBitmap16(
+                Reader(reinterpret_cast<const uchar*>(bitmap.constData()), bitmap.size()),
+                qRgb(0, 0, 0), qRgb(255, 255, 255), brush.pattern)) {
             ++report_->unsupportedBitmaps;
             brush.style = BS_SOLID;
             brush.color.value = 0x808080;
@@ -415,7 +420,7 @@ void Player::selectClipRegion(int index) {
     // region") resets it.
     const Object* o = objects_.at(index);
     const Region* region = o ? std::get_if<Region>(o) : nullptr;
-    if (region)
+    if (region && region->valid)
         dc_.clip.setPath(regionPath(*region));
     else
         dc_.clip = Clip();
@@ -507,14 +512,16 @@ QPen Player::qpen() const {
     default:
         qp.setJoinStyle(Qt::RoundJoin);
     }
-    // Styled lines exist only for thin pens; wider ones are drawn solid. The
-    // patterns are GDI's, in pixels.
-    if (pen.width <= 1 && style >= PS_DASH && style <= PS_DASHDOTDOT) {
-        static const QVector<qreal> patterns[4] = {
-            {18, 6}, {3, 3}, {9, 6, 3, 6}, {9, 3, 3, 3, 3, 3}};
-        QVector<qreal> dashes = patterns[style - PS_DASH];
-        for (qreal& d : dashes)
-            d *= pixel_ / width;
+    // Thin pens dash in pixels, wide ones in multiples of their width.
+    if (style >= PS_DASH && style <= PS_DASHDOTDOT) {
+        static const QVector<qreal> thin[4] = {{18, 6}, {3, 3}, {9, 6, 3, 6}, {9, 3, 3, 3, 3, 3}};
+        static const QVector<qreal> wide[4] = {{3, 1}, {1, 1}, {3, 1, 1, 1}, {3, 1, 1, 1, 1, 1}};
+        const bool isThin = width < 2 * pixel_;
+        QVector<qreal> dashes = isThin ? thin[style - PS_DASH] : wide[style - PS_DASH];
+        if (isThin) {
+            for (qreal& d : dashes)
+                d *= pixel_ / width;
+        }
         qp.setDashPattern(dashes);
         qp.setCapStyle(Qt::FlatCap);
     }

@@ -91,7 +91,7 @@ struct Record {
 
 struct FileLayout {
     bool placeable = false;
-    QRect bounds;       // placeable bounding box, logical units
+    QRect bounds;         // placeable bounding box, logical units
     int unitsPerInch = 0; // placeable only
     int objectCount = 0;  // as the header claims
     bool endRecordSeen = false;

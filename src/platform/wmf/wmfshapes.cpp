@@ -170,7 +170,7 @@ void Player::regionRecord(quint16 function, Reader& in) {
         const Object* b = objects_.at(brushIndex);
         brush = b ? std::get_if<Brush>(b) : nullptr;
     }
-    if (!region || !brush) {
+    if (!region || !region->valid || !brush) {
         ++report_->badObjectIndices;
         return;
     }

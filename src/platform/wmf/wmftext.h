@@ -34,7 +34,7 @@ enum Charset : quint8 {
 };
 
 struct TextUnit {
-    QString chars;  // usually one character
+    QString chars; // usually one character
     int firstByte = 0;
     int byteCount = 1;
 };

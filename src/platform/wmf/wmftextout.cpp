@@ -41,7 +41,7 @@ const Player::FontChoice& Player::fontChoice() {
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
     font.setStrikeOut(f.strikeOut);
-    font.setKerning(false); // GDI does not kern
+    font.setKerning(false);                            // GDI does not kern
     font.setHintingPreference(QFont::PreferNoHinting); // same shapes on screen and paper
 
     // Negative heights give the em size; positive ones the cell (ascent plus
@@ -67,8 +67,8 @@ const Player::FontChoice& Player::fontChoice() {
         const QFontMetricsF fm(font);
         const double wanted = devX(f.width) / choice.scale;
         if (fm.averageCharWidth() > 0)
-            font.setStretch(std::clamp(int(std::lround(100 * wanted / fm.averageCharWidth())), 1,
-                                       4000));
+            font.setStretch(
+                std::clamp(int(std::lround(100 * wanted / fm.averageCharWidth())), 1, 4000));
     }
     const QFontMetricsF fm(font);
     choice.font = font;
@@ -144,6 +144,8 @@ void Player::drawText(QPointF logicalRef, const QByteArray& bytes, const QVector
             a = std::abs(a) * (sum < 0 ? -1 : 1);
         } else {
             a = fm.horizontalAdvance(u.chars) * fc.scale + extra;
+            if (u.chars == QLatin1String(" ") && dc_.breakCount > 0)
+                a += devX(dc_.breakExtra) / dc_.breakCount;
         }
         advances[i] = a;
         total += a;
@@ -209,7 +211,7 @@ void Player::drawText(QPointF logicalRef, const QByteArray& bytes, const QVector
     p_->setFont(fc.font);
     p_->setPen(dc_.textColor);
     const double k = 1 / fc.scale;
-    if (dx.isEmpty() && extra == 0) {
+    if (dx.isEmpty() && extra == 0 && dc_.breakCount == 0) {
         QString all;
         for (const TextUnit& u : units)
             all += u.chars;
