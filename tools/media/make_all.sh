@@ -1,0 +1,12 @@
+#!/bin/sh
+# Remake every picture, animation and sound in media/ from the committed
+# sources. Needs Debian's python3-numpy, python3-pil, librsvg2-bin (rsvg-convert),
+# fluidsynth and fluid-soundfont-gm, and the DejaVu fonts for the logo.
+set -e
+cd "$(dirname "$0")"
+PY=${PYTHON:-python3}
+for step in planets phases earthrise tide stars seal logo sounds; do
+    echo "== $step"
+    "$PY" "$step.py"
+done
+du -sh ../../media
