@@ -194,10 +194,12 @@ def typekey():
 
 
 def thud3():
-    t = t_axis(0.22)
-    f = 55 + 70 * np.exp(-t / 0.03)
-    body = np.sin(2 * np.pi * np.cumsum(f) / SR) * np.exp(-t / 0.05)
-    knock = fft_filter(RNG.normal(size=len(t)), hi=900) * env(len(t), 0.0005, 0.012) * 0.4
+    # a soft wooden "tock", pitched high enough for small loudspeakers
+    t = t_axis(0.2)
+    f = 150 + 110 * np.exp(-t / 0.02)
+    body = np.sin(2 * np.pi * np.cumsum(f) / SR) * np.exp(-t / 0.035)
+    body += 0.35 * partials([420, 730], [0.02, 0.012], [1, 0.6], 0.2)
+    knock = fft_filter(RNG.normal(size=len(t)), lo=200, hi=1800) * env(len(t), 0.0005, 0.01) * 0.5
     return body + knock
 
 
@@ -375,7 +377,7 @@ def clown():
     t = t_axis(0.9)
     slide_f = 500 + 1300 * np.sin(np.clip(t / 0.9, 0, 1) * np.pi * 0.5) ** 2 * (1 - 0.3 * (t > 0.6))
     slide = np.sin(2 * np.pi * np.cumsum(slide_f * (1 + 0.01 * np.sin(2 * np.pi * 6 * t))) / SR)
-    slide = fade(slide * 0.5, 0.05, 0.2)
+    slide = fade(slide * 1.4, 0.05, 0.2)
     return place(2.2, [(0, honk(420, 0.22)), (0.32, honk(420, 0.22)), (0.9, slide), (1.85, honk(360, 0.3))])
 
 
@@ -389,7 +391,7 @@ SOUNDS = {"click": click, "typekey": typekey, "thud3": thud3, "halleluj": hallel
 def loudness(x):
     """RMS of the louder part after a rough ear weighting (bass counts less,
     presence more), in dBFS, so different sounds seem equally loud."""
-    w = fft_filter(x, lo=150)
+    w = fft_filter(x, lo=100)
     w = w + 0.6 * fft_filter(w, centre=3000, q=1.0)
     block = max(int(0.05 * SR), 1)
     n = len(w) // block
@@ -400,7 +402,7 @@ def loudness(x):
     return 20 * np.log10(np.sqrt(np.mean(loud ** 2)) + 1e-12)
 
 
-TARGET_DB = -20.0
+TARGET_DB = -17.0
 PEAK = 0.89  # -1 dBFS
 
 
