@@ -4,7 +4,7 @@
 # fluidsynth and fluid-soundfont-gm, and the DejaVu fonts for the logo.
 set -e
 cd "$(dirname "$0")"
-PY=${PYTHON:-python3}
+PY=${PYTHON:-/usr/bin/python3}  # the Debian interpreter that has numpy and Pillow
 for step in planets phases earthrise tide stars seal logo sounds; do
     echo "== $step"
     "$PY" "$step.py"

@@ -27,7 +27,7 @@ def env(n, attack, decay):
 
 def fft_filter(x, lo=None, hi=None, centre=None, q=None):
     """Shape a spectrum: high/low cut, or a resonance at centre with width centre/q."""
-    spec = np.fft.rfft(x)
+    spectrum = np.fft.rfft(x)
     f = np.fft.rfftfreq(len(x), 1 / SR)
     g = np.ones_like(f)
     if lo:
@@ -36,7 +36,7 @@ def fft_filter(x, lo=None, hi=None, centre=None, q=None):
         g *= 1 / (1 + (f / hi) ** 4)
     if centre:
         g *= 1 / (1 + ((f - centre) / (centre / q)) ** 2)
-    return np.fft.irfft(spec * g, len(x))
+    return np.fft.irfft(spectrum * g, len(x))
 
 
 def place(total, parts):
@@ -224,9 +224,9 @@ def halleluj():
     return midi.render(notes, {0: 52, 1: 48, 2: 56, 3: 47}, bpm=132)
 
 
-def brass(notes_spec, bpm, extra=()):
+def brass(phrase_notes, bpm, extra=()):
     notes = []
-    for start, length, keys, vel in notes_spec:
+    for start, length, keys, vel in phrase_notes:
         for k in keys:
             notes.append((start, length, 0, k, vel))
             notes.append((start, length, 1, k - 12, vel - 15))
@@ -236,22 +236,22 @@ def brass(notes_spec, bpm, extra=()):
 
 def fanf2():
     trip = 1 / 3
-    spec = [(0, trip * 0.9, (72,), 110), (trip, trip * 0.9, (72,), 100), (2 * trip, trip * 0.9, (72,), 105),
+    phrase = [(0, trip * 0.9, (72,), 110), (trip, trip * 0.9, (72,), 100), (2 * trip, trip * 0.9, (72,), 105),
             (1, 0.9, (76,), 110), (2, 0.45, (72,), 100), (2.5, 0.45, (76,), 105), (3, 2.2, (79, 76), 120)]
-    return brass(spec, 140, [(3, 1, 2, 43, 120), (0, 0.5, 2, 36, 100)])
+    return brass(phrase, 140, [(3, 1, 2, 43, 120), (0, 0.5, 2, 36, 100)])
 
 
 def fanf3():
-    spec = [(0, 0.45, (67,), 105), (0.5, 0.45, (72,), 105), (1, 0.45, (76,), 110), (1.5, 0.9, (79,), 115),
+    phrase = [(0, 0.45, (67,), 105), (0.5, 0.45, (72,), 105), (1, 0.45, (76,), 110), (1.5, 0.9, (79,), 115),
             (2.5, 0.4, (76,), 105), (3, 2.0, (79, 76, 72), 125)]
-    return brass(spec, 150, [(3, 1, 2, 36, 127), (3.25, 1, 2, 43, 110)])
+    return brass(phrase, 150, [(3, 1, 2, 36, 127), (3.25, 1, 2, 43, 110)])
 
 
 def fanf4():
-    spec = [(0, 0.9, (72, 67, 64), 105), (1, 0.9, (72, 69, 65), 110), (2, 0.9, (74, 71, 67), 115),
+    phrase = [(0, 0.9, (72, 67, 64), 105), (1, 0.9, (72, 69, 65), 110), (2, 0.9, (74, 71, 67), 115),
             (3, 2.2, (79, 76, 72, 67), 127)]
     roll = [(2 + k / 8, 0.12, 2, 36, 60 + 6 * k) for k in range(8)]
-    return brass(spec, 120, roll + [(3, 1, 2, 43, 127), (0, 1, 2, 36, 110)])
+    return brass(phrase, 120, roll + [(3, 1, 2, 43, 127), (0, 1, 2, 36, 110)])
 
 
 def coin(seed):
