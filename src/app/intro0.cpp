@@ -31,6 +31,7 @@ QRadioButton* soundOption(platform::Screen* screen, const QString& name, const Q
     p.setColor(QPalette::WindowText, kYellow);
     p.setColor(QPalette::Window, kMenuBlue);
     option->setPalette(p);
+    option->setBackgroundRole(QPalette::Window);
     option->setAutoFillBackground(true);
     return option;
 }

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace platform {
@@ -33,8 +34,11 @@ void AppWindow::destroy() {
 void AppWindow::showFront(Screen* screen) {
     if (!isVisible())
         show();
-    raise();
-    activateWindow();
+    // The offscreen platform (tests, benchmarks) has no window stacking.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
     screen->setFocus(Qt::OtherFocusReason);
 }
 

@@ -58,6 +58,7 @@ QuizScreen::QuizScreen() : Screen(QStringLiteral("multiple"), Kind::FullSize) {
         QPalette p = option->palette();
         p.setColor(QPalette::WindowText, Qt::yellow);
         option->setPalette(p);
+        option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
         choices_->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });

@@ -77,3 +77,63 @@ private:
     QColor colour = Qt::black;
     int drawWidth = 1;
 };
+
+// Lends a recording printer to code that owns the printer it prints on, so
+// the record outlives the job.
+class BorrowedPrinter : public platform::Printer {
+    RecordingPrinter& target;
+
+    // Keeps the print position in step with the target around every call.
+    template <class F> auto call(F f) {
+        target.currentX = currentX;
+        target.currentY = currentY;
+        struct Sync {
+            BorrowedPrinter& self;
+            ~Sync() {
+                self.currentX = self.target.currentX;
+                self.currentY = self.target.currentY;
+            }
+        } sync{*this};
+        return f();
+    }
+
+public:
+    explicit BorrowedPrinter(RecordingPrinter& target) : target(target) {}
+
+    double width() override {
+        return call([&] { return target.width(); });
+    }
+    double height() override {
+        return call([&] { return target.height(); });
+    }
+    void setFontName(const QString& n) override {
+        call([&] { target.setFontName(n); });
+    }
+    void setFontSize(double p) override {
+        call([&] { target.setFontSize(p); });
+    }
+    void setForeColor(const QColor& c) override {
+        call([&] { target.setForeColor(c); });
+    }
+    void setDrawWidth(int w) override {
+        call([&] { target.setDrawWidth(w); });
+    }
+    double textWidth(const QString& t) override {
+        return call([&] { return target.textWidth(t); });
+    }
+    double textHeight(const QString& t) override {
+        return call([&] { return target.textHeight(t); });
+    }
+    void print(const QString& t, bool endLine) override {
+        call([&] { target.print(t, endLine); });
+    }
+    void line(double a, double b, double c, double d) override {
+        call([&] { target.line(a, b, c, d); });
+    }
+    void paintPicture(const wmf::Document& p, const QString& path, double x, double y) override {
+        call([&] { target.paintPicture(p, path, x, y); });
+    }
+    void endDoc() override {
+        call([&] { target.endDoc(); });
+    }
+};

@@ -1,0 +1,271 @@
+// The quiz, the results screen and the wrong-answers list, run offscreen.
+
+#include "app/sharedstate.h"
+#include "platform/picturebox.h"
+#include "platform/textlabel.h"
+#include "quiz/multiple.h"
+#include "quiz/welldone.h"
+#include "quiz/wrong.h"
+#include "support/recordingprinter.h"
+#include "support/testenv.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace quiz;
+using app::state;
+
+namespace {
+const QString kClick = QStringLiteral("wav\\click.wav");
+
+// Questions whose right answer is A, B, C, D, A, B...
+void loadSampleSet() {
+    app::QuestionSet& set = state().quest;
+    set.questtitle = QStringLiteral("Planets");
+    for (int q = 1; q <= 10; ++q) {
+        set.questtext[size_t(q)] = QStringLiteral("Question number%1?").arg(q);
+        set.optiona[size_t(q)] = "a";
+        set.optionb[size_t(q)] = "b";
+        set.optionc[size_t(q)] = "c";
+        set.optiond[size_t(q)] = "d";
+        set.correct[size_t(q)] = QString::number((q - 1) % 4 + 1);
+    }
+}
+
+int rightChoice(int q) {
+    return (q - 1) % 4 + 1;
+}
+
+// Answers every question, right except those in `wrong`, and checks the score.
+void answerAll(const QList<int>& wrong) {
+    QuizScreen& quiz = multiple();
+    for (int q = 1; q <= 10; ++q) {
+        const int choice = wrong.contains(q) ? rightChoice(q) % 4 + 1 : rightChoice(q);
+        quiz.Option1[size_t(choice)]->click();
+        quiz.Label3_Click(1);
+    }
+}
+
+bool anyChoiceChecked() {
+    for (int i = 1; i <= 4; ++i)
+        if (multiple().Option1[size_t(i)]->isChecked())
+            return true;
+    return false;
+}
+
+QStringList visibleWrongLines() {
+    QStringList lines;
+    for (platform::TextLabel* line : Wrong().Label2)
+        if (line->isVisibleTo(&Wrong()))
+            lines << line->caption();
+    return lines;
+}
+} // namespace
+
+class QuizScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        ResultsScreen::setRandomSource([] { return [] { return 0.99; }; });
+    }
+    void cleanup() { ResultsScreen::setRandomSource(nullptr); }
+
+    void questionsAreShownWithoutChoiceOrFocus() {
+        testenv::Fixture env;
+        loadSampleSet();
+        QuizScreen& quiz = multiple();
+        quiz.showScreen();
+        QCOMPARE(quiz.Label6->caption(), QStringLiteral("Planets"));
+        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 1"));
+        QVERIFY(!quiz.Label3[0]->isVisibleTo(&quiz)); // no previous button on question 1
+        QVERIFY(!anyChoiceChecked());
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(!quiz.Option1[size_t(i)]->hasFocus());
+        for (int q = 1; q < 10; ++q)
+            quiz.Label3_Click(1);
+        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 10"));
+        QCOMPARE(quiz.Label3[1]->caption(), QStringLiteral("Check Score >>"));
+        QVERIFY(quiz.Label3[0]->isVisibleTo(&quiz));
+    }
+
+    void goingBackClearsTheChoiceAndTheNextPressReplacesTheMark() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        loadSampleSet();
+        QuizScreen& quiz = multiple();
+        quiz.Option1[1]->click(); // right
+        QCOMPARE(env.sound.played, QStringList{"wav\\typekey.wav"});
+        quiz.Label3_Click(1);
+        QCOMPARE(state().marks[1], 1);
+        quiz.Label3_Click(0);
+        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 1"));
+        QVERIFY(!anyChoiceChecked());
+        QCOMPARE(state().marks[1], 1); // kept until the next press
+        quiz.Option1[3]->click();      // wrong this time
+        quiz.Label3_Click(1);
+        QCOMPARE(state().marks[1], 0);
+        QCOMPARE(env.sound.played.last(), kClick);
+    }
+
+    void tenUnansweredQuestionsListTenWrongAnswers() {
+        testenv::Fixture env;
+        loadSampleSet();
+        for (int q = 1; q <= 10; ++q)
+            multiple().Label3_Click(1);
+        QCOMPARE(state().score, 0);
+        const QStringList lines = visibleWrongLines();
+        QCOMPARE(lines.size(), 10);
+        QCOMPARE(lines.first(), QStringLiteral(" 1. Question number1?"));
+        QCOMPARE(lines.last(), QStringLiteral(" 10. Question number10?"));
+        QCOMPARE(Wrong().Label2[9]->y(), 7080 / 15);
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("multiple"));
+        QVERIFY(Welldone().isVisible());
+        QCOMPARE(Wrong().Label6->caption(), QStringLiteral("Planets"));
+    }
+
+    void wrongAnswersFillTheFirstLines() {
+        testenv::Fixture env;
+        loadSampleSet();
+        multiple().Label5->setCaption(QStringLiteral("Corvella"));
+        answerAll({2, 7});
+        QCOMPARE(state().score, 8);
+        QCOMPARE(visibleWrongLines(),
+                 QStringList({" 2. Question number2?", " 7. Question number7?"}));
+        QCOMPARE(state().certsubject, QStringLiteral("Corvella"));
+    }
+
+    void resultsWordings_data() {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<bool>("fromQuiz");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("button"); // empty when no button is shown
+        QTest::addColumn<bool>("tryAgain");
+        QTest::newRow("10 of 10") << 10 << 10 << true
+                                  << "Excellent work. You have scored 10 out of 10."
+                                  << "Print Certificate" << false;
+        QTest::newRow("8 of 10") << 8 << 10 << true << "Good work. You have scored 8 out of 10."
+                                 << "Check Wrong Answers" << false;
+        QTest::newRow("5 of 10") << 5 << 10 << true << "You have scored 5 out of 10."
+                                 << "Check Wrong Answers" << false;
+        QTest::newRow("activity 4 of 6")
+            << 4 << 6 << false << "Good work. You have scored 4 out of 6."
+            << "" << true;
+        QTest::newRow("activity 6 of 6")
+            << 6 << 6 << false << "Excellent work. You have scored 6 out of 6."
+            << "Print Certificate" << false;
+    }
+    void resultsWordings() {
+        QFETCH(int, score);
+        QFETCH(int, total);
+        QFETCH(bool, fromQuiz);
+        QFETCH(QString, message);
+        QFETCH(QString, button);
+        QFETCH(bool, tryAgain);
+        testenv::Fixture env;
+        state().score = int16_t(score);
+        state().total = int16_t(total);
+        ResultsScreen& results = Welldone();
+        if (fromQuiz) {
+            results.Label6->hide();
+            results.Label5->show();
+            results.Label3[0]->show();
+        }
+        results.showScreen();
+        QCOMPARE(results.Label1->caption(), message);
+        QCOMPARE(results.Label3[0]->isVisibleTo(&results), !button.isEmpty());
+        if (!button.isEmpty())
+            QCOMPARE(results.Label3[0]->caption(), button);
+        QCOMPARE(results.Label6->isVisibleTo(&results), tryAgain);
+        const bool perfect = score == total;
+        QCOMPARE(results.Text1->isVisibleTo(&results), perfect);
+        QCOMPARE(results.Label2->isVisibleTo(&results), perfect);
+        QTRY_COMPARE(results.Picture1->picturePath(), QStringLiteral("phasesm\\moonph13.jpg"));
+        if (perfect)
+            QTRY_VERIFY(results.Text1->hasFocus());
+    }
+
+    void rewardSoundFollowsTheScore() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        state().score = 10;
+        state().total = 10;
+        Welldone().showScreen();
+        QTRY_COMPARE(env.sound.played, QStringList{"wav\\fanf3.wav"});
+        Welldone().unload();
+        testenv::Fixture::settle();
+        state().score = 5;
+        Welldone();
+        QTest::qWait(50);
+        QCOMPARE(env.sound.played.size(), 1); // 5 earns no sound
+        Welldone().unload();
+        testenv::Fixture::settle();
+        // With the switch off the generator is still drawn on, but nothing plays.
+        int draws = 0;
+        ResultsScreen::setRandomSource([&draws] {
+            ++draws;
+            return [] { return 0.0; };
+        });
+        state().soundon = 0;
+        state().score = 8;
+        Welldone();
+        QTRY_COMPARE(draws, 1);
+        QCOMPARE(env.sound.played.size(), 1);
+    }
+
+    void nameBoxHoldsTwentyFiveCharacters() {
+        testenv::Fixture env;
+        state().score = 10;
+        state().total = 10;
+        QTest::keyClicks(Welldone().Text1, QString(40, 'x'));
+        QCOMPARE(Welldone().Text1->text().size(), 25);
+    }
+
+    void certificateGoesToThePrinter() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        state().score = 10;
+        state().total = 10;
+        state().certsubject = QStringLiteral("Corvella");
+        RecordingPrinter printer;
+        platform::setPrinterFactory([&printer] {
+            return std::unique_ptr<platform::Printer>(new BorrowedPrinter(printer));
+        });
+        Welldone().Text1->setText(QStringLiteral("Amira"));
+        Welldone().Label3_Click(0);
+        QVERIFY(printer.ended);
+        QCOMPARE(printer.lines.size(), size_t(32));
+        bool named = false;
+        for (const auto& t : printer.texts)
+            named = named || t.text == QLatin1String("Amira");
+        QVERIFY(named);
+        QCOMPARE(env.messages.said, QStringList{"Your certificate is now printing."});
+        QVERIFY(!env.sound.played.contains(kClick)); // the certificate path is silent
+    }
+
+    void printerFailureIsReported() {
+        testenv::Fixture env;
+        state().score = 6;
+        state().total = 6;
+        platform::setPrinterFactory(
+            []() -> std::unique_ptr<platform::Printer> { throw platform::PrinterError("off"); });
+        Welldone().Label3_Click(0);
+        QCOMPARE(env.messages.said, QStringList{"There was a problem printing to your printer."});
+        QVERIFY(platform::ScreenRegistry::instance().isLoaded("Welldone"));
+    }
+
+    void closingTheListClosesTheResults() {
+        testenv::Fixture env;
+        loadSampleSet();
+        answerAll({3});
+        Welldone().Label3_Click(0);
+        QVERIFY(Wrong().isVisible());
+        Wrong().Label3_Click(1);
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Welldone"));
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Wrong"));
+    }
+};
+
+QTEST_MAIN(QuizScreensTest)
+#include "tst_quizscreens.moc"
