@@ -171,40 +171,45 @@ bool Player::playRecord(quint16 function, Reader& in) {
     case CREATEPENINDIRECT: {
         Pen pen;
         // A short record still takes its slot, so later indices stay right.
-        if (!readPen(in, pen))
-            ++report_->malformed;
+        const bool whole = readPen(in, pen);
         createObject(pen);
-        return true;
+        if (!whole)
+            ++report_->malformed;
+        return whole;
     }
     case CREATEBRUSHINDIRECT: {
         Brush brush;
-        if (!readBrush(in, brush))
-            ++report_->malformed;
+        const bool whole = readBrush(in, brush);
         if (brush.style != BS_SOLID && brush.style != BS_NULL && brush.style != BS_HATCHED)
             brush.style = BS_SOLID; // pattern styles need a bitmap this record cannot carry
         createObject(brush);
-        return true;
+        if (!whole)
+            ++report_->malformed;
+        return whole;
     }
     case CREATEFONTINDIRECT: {
         Font font;
-        if (!readFont(in, font))
-            ++report_->malformed;
+        const bool whole = readFont(in, font);
         createObject(font);
-        return true;
+        if (!whole)
+            ++report_->malformed;
+        return whole;
     }
     case CREATEPALETTE: {
         Palette palette;
-        if (!readPalette(in, palette))
-            ++report_->malformed;
+        const bool whole = readPalette(in, palette);
         createObject(palette);
-        return true;
+        if (!whole)
+            ++report_->malformed;
+        return whole;
     }
     case CREATEREGION: {
         Region region;
-        if (!readRegion(in, region))
-            ++report_->malformed;
+        const bool whole = readRegion(in, region);
         createObject(region);
-        return true;
+        if (!whole)
+            ++report_->malformed;
+        return whole;
     }
     case DIBCREATEPATTERNBRUSH: {
         Brush brush;
