@@ -137,6 +137,12 @@ bool usesSymbolTable(const Font& font) {
 }
 
 QString fontFamily(const Font& font) {
+    // Text of the Symbol font is mapped to Unicode: a serif face with the
+    // Symbol font's look draws it, and Qt falls back for the math signs. A
+    // font named Symbol is not asked for: Debian's stand-in for it has no
+    // Unicode table and Qt does not fall back from a symbol font.
+    if (usesSymbolTable(font))
+        return QStringLiteral("Times New Roman");
     if (font.charset == SYMBOL_CHARSET)
         return QString::fromLatin1(font.face);
     return decodeWith(font.charset, font.face);
