@@ -1,5 +1,6 @@
-// wmfrender IN.wmf OUT.png [--dpi N]: plays a metafile into a PNG at its
-// natural size, for content authors and tests.
+// wmfrender IN.wmf OUT.png [--dpi N] [--background COLOR]: plays a metafile
+// into a PNG at its natural size, for content authors and tests. White
+// pictures show on another background (a name or #rrggbb, or "transparent").
 
 #include "platform/wmf/wmfdocument.h"
 
@@ -13,7 +14,7 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: wmfrender IN.wmf OUT.png [--dpi N]\n");
+    std::fprintf(stderr, "usage: wmfrender IN.wmf OUT.png [--dpi N] [--background COLOR]\n");
     return 2;
 }
 
@@ -33,6 +34,16 @@ int main(int argc, char** argv) {
         if (!ok || dpi <= 0 || dpi > 2400)
             return usage();
         args.remove(dpiAt, 2);
+    }
+    QColor background(Qt::white);
+    const int backgroundAt = int(args.indexOf(QStringLiteral("--background")));
+    if (backgroundAt >= 0) {
+        if (backgroundAt + 1 >= args.size())
+            return usage();
+        background = QColor::fromString(args.at(backgroundAt + 1));
+        if (!background.isValid())
+            return usage();
+        args.remove(backgroundAt, 2);
     }
     if (args.size() != 2)
         return usage();
@@ -58,7 +69,7 @@ int main(int argc, char** argv) {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
     image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
-    image.fill(Qt::white);
+    image.fill(background);
     QPainter painter(&image);
     wmf::PlayReport report;
     doc->play(painter, QRectF(QPointF(0, 0), QSizeF(pixels)), &report);

@@ -119,11 +119,11 @@ std::shared_ptr<const Document> Document::parse(const QByteArray& bytes, QString
         // Zero units per inch would make the size infinite: take twips.
         data.unitsPerInch = layout.unitsPerInch > 0 ? layout.unitsPerInch : 1440;
     } else if (frameFromSetup(data, data.frame)) {
-        data.frameFromWindow = true;
         data.unitsPerInch = 96; // a logical unit is a pixel
     } else {
         // Fixed mapping modes or no setup at all: measure what is drawn.
         data.unitsPerInch = layout.placeable && layout.unitsPerInch > 0 ? layout.unitsPerInch : 96;
+        data.frameMeasured = true;
         Player measure(data, nullptr, QTransform(), 1, nullptr);
         measure.run();
         data.frame = measure.bounds();

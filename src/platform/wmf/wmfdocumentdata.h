@@ -10,9 +10,9 @@ struct Document::Data {
     QByteArray bytes;
     FileLayout layout;
     QString damage;
-    QRectF frame;                 // page units
-    double unitsPerInch = 96;     // page units per inch
-    bool frameFromWindow = false; // the window, not a placeable box, defines the frame
+    QRectF frame;               // page units
+    double unitsPerInch = 96;   // page units per inch
+    bool frameMeasured = false; // from the extent of the drawing: the mapping starts as identity
 };
 
 } // namespace wmf

@@ -24,8 +24,9 @@ Player::Player(const Document::Data& doc, QPainter* painter, const QTransform& p
     m.pageUnitsPerInch = doc.unitsPerInch;
     // The frame is both the first window and the viewport it maps onto, as a
     // program playing the file would set them up.
-    m.windowOrg = m.viewportOrg = doc.frame.topLeft();
-    if (!doc.frame.isEmpty())
+    if (!doc.frameMeasured)
+        m.windowOrg = m.viewportOrg = doc.frame.topLeft();
+    if (!doc.frameMeasured && !doc.frame.isEmpty())
         m.windowExt = m.viewportExt = QPointF(doc.frame.width(), doc.frame.height());
     setMapping(m);
     if (p_) {
@@ -51,8 +52,11 @@ void Player::setMapping(const Mapping& m) {
     const QPointF s = m.scale();
     const QTransform logicalToPage(s.x(), 0, 0, s.y(), m.viewportOrg.x() - m.windowOrg.x() * s.x(),
                                    m.viewportOrg.y() - m.windowOrg.y() * s.y());
+    const QTransform before = toDevice_;
     toDevice_ = logicalToPage * pageToDevice_;
-    fonts_.clear(); // font sizes follow the mapping
+    // Font sizes follow the scale of the mapping, not its origins.
+    if (before.m11() != toDevice_.m11() || before.m22() != toDevice_.m22())
+        fonts_.clear();
 }
 
 QRectF Player::devRect(double left, double top, double right, double bottom) const {

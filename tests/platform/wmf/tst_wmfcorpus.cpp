@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPdfWriter>
 #include <QtTest>
 
 using namespace wmf;
@@ -29,6 +30,7 @@ private slots:
     void shiftJisSlideText();
     void sizeWithoutPlaceableHeader();
     void clipRectangleOfTheFullTest();
+    void printingStaysVector();
 
 private:
     std::unique_ptr<RecordingDevice> playFile(const QString& name, QRectF* frame = nullptr);
@@ -143,6 +145,27 @@ void TestWmfCorpus::clipRectangleOfTheFullTest() {
         }
     }
     QVERIFY(found);
+}
+
+void TestWmfCorpus::printingStaysVector() {
+    // An equation of text and lines goes into a PDF as text and paths, not
+    // as a picture, and its text can be found in it.
+    const auto doc = Document::load(corpusFile(QStringLiteral("poi_64716_image2.wmf")));
+    QVERIFY(doc);
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setPageSize(QPageSize(QPageSize::A5));
+        QPainter painter(&writer);
+        const QSizeF size = doc->naturalSizeInches() * 1200;
+        doc->play(painter, QRectF(QPointF(100, 100), size));
+    }
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(!pdf.contains("/Subtype /Image"));
+    QVERIFY(pdf.contains("/FontFile"));
 }
 
 QTEST_MAIN(TestWmfCorpus)

@@ -79,6 +79,7 @@ private slots:
     void mapping_data();
     void mapping();
     void targetPlacement();
+    void sizeOfFixedModeFileIsMeasured();
     void arcs();
     void fontHeights();
     void textAlignment_data();
@@ -161,6 +162,22 @@ void TestWmfPlayer::targetPlacement() {
     QCOMPARE(doc->naturalSizeInches(), QSizeF(1.0, 0.5));
     const auto d = playRecorded(bytes, nullptr, QRectF(10, 20, 400, 200));
     QCOMPARE(firstPathBounds(*d), QRectF(10, 20, 400, 200));
+}
+
+void TestWmfPlayer::sizeOfFixedModeFileIsMeasured() {
+    // No placeable header and a fixed mode: the frame is what is drawn.
+    // A hundredth-of-an-inch square of 100 units, y up, is one inch.
+    const QByteArray bytes = WmfBuilder(0, 0, 0, 0, 0)
+                                 .rec(SETMAPMODE, {MM_LOENGLISH})
+                                 .rec(CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0})
+                                 .rec(SELECTOBJECT, {0})
+                                 .rec(RECTANGLE, {-300, 200, -200, 100})
+                                 .end();
+    const auto doc = Document::parse(bytes);
+    QVERIFY(doc);
+    QCOMPARE(doc->naturalSizeInches(), QSizeF(1, 1));
+    QCOMPARE(firstPathBounds(*playRecorded(bytes, nullptr, QRectF(0, 0, 96, 96))),
+             QRectF(0, 0, 96, 96));
 }
 
 void TestWmfPlayer::arcs() {
