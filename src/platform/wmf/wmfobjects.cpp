@@ -98,7 +98,7 @@ bool readRegion(Reader& in, Region& region) {
     if (!in.ok())
         return false;
     region.bounds = QRect(QPoint(left, top), QPoint(right, bottom)).normalized();
-    for (int s = 0; s < scanCount && in.ok(); ++s) {
+    for (int s = 0; s < scanCount && in.ok() && region.rects.size() < kMaxRegionRects; ++s) {
         const int count = in.u16();
         const qint16 scanTop = in.i16(), scanBottom = in.i16();
         if (!in.has(qsizetype(count) * 2 + 2))

@@ -63,7 +63,9 @@ struct Palette {
     QVector<QRgb> entries;
 };
 
-// A region as the union of its scan rectangles, in logical units.
+// A region as the union of its scan rectangles, in logical units; at most
+// this many are kept, as clipping and filling cost grows with each.
+constexpr int kMaxRegionRects = 4096;
 struct Region {
     bool valid = false; // a record too short to hold a region still takes a slot
     QRect bounds;

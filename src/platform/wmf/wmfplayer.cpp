@@ -20,6 +20,8 @@ Player::Player(const Document::Data& doc, QPainter* painter, const QTransform& p
                double devicePerPixel, PlayReport* report)
     : doc_(doc), p_(painter), pageToDevice_(pageToDevice), pixel_(devicePerPixel),
       report_(report ? report : &ownReport_), objects_(doc.layout.objectCount) {
+    const QRectF target = pageToDevice.mapRect(doc.frame);
+    targetExtent_ = p_ ? std::max(target.width(), target.height()) : kMaxDashes;
     Mapping m;
     m.pageUnitsPerInch = doc.unitsPerInch;
     // The frame is both the first window and the viewport it maps onto, as a
@@ -576,7 +578,16 @@ QBrush Player::qbrush(const Brush& brush) const {
 }
 
 void Player::drawPath(const QPainterPath& path, bool fill, bool stroke) {
-    const QPen pen = stroke ? qpen() : QPen(Qt::NoPen);
+    QPen pen = stroke ? qpen() : QPen(Qt::NoPen);
+    // Millions of dashes on a line far longer than the page would take
+    // seconds to stroke: such lines are drawn solid.
+    if (pen.style() == Qt::CustomDashLine) {
+        double period = 0;
+        for (qreal d : pen.dashPattern())
+            period += d * pen.widthF();
+        if (period <= 0 || path.length() / period > kMaxDashes)
+            pen.setStyle(Qt::SolidLine);
+    }
     const bool hasBrush = fill && dc_.brush.style != BS_NULL;
     if (pen.style() == Qt::NoPen && !hasBrush)
         return;

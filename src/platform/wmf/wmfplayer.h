@@ -27,6 +27,7 @@ public:
     QRectF bounds() const { return bounds_; }
 
     static constexpr int kMaxSaveDepth = 1024;
+    static constexpr double kMaxDashes = 100000;
 
 private:
     // wmfplayer.cpp: dispatch, state and objects.
@@ -101,6 +102,7 @@ private:
     bool clipDirty_ = false;
     bool rasterOps_ = false;
     QRectF bounds_;
+    double targetExtent_ = 0; // the larger side of the target, device units
 
     std::map<QByteArray, FontChoice> fonts_;
 };

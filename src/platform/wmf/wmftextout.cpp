@@ -14,7 +14,8 @@ namespace {
 
 enum ExtTextOptions { ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004 };
 
-// Font sizes are clamped to this many device units.
+// Font sizes are clamped to this many device units, and to a few times the
+// picture's size: larger glyphs show nothing but cost a fill each.
 constexpr double kMaxFontSize = 16384;
 
 QByteArray fontKey(const Font& f) {
@@ -57,7 +58,7 @@ const Player::FontChoice& Player::fontChoice() {
     } else {
         em = 12 * pixel_; // the system font's size
     }
-    em = std::clamp(em, 1e-3, kMaxFontSize);
+    em = std::clamp(em, 1e-3, std::min(kMaxFontSize, std::max(4 * targetExtent_, 1.0)));
     // Qt takes whole pixel sizes: draw at the nearest one, scaled to the exact size.
     const int pixels = std::max(1, int(std::lround(em)));
     font.setPixelSize(pixels);

@@ -23,6 +23,7 @@ private slots:
     void deepSaveNesting();
     void objectFlood();
     void escapesAreSkippedByLength();
+    void oversizedStrokesAndFonts();
     void randomDamageNeverCrashes();
 };
 
@@ -149,6 +150,25 @@ void TestWmfRobustness::escapesAreSkippedByLength() {
         &report);
     QCOMPARE(report.ignored, 1);
     QCOMPARE(d->paths().size(), 2);
+}
+
+void TestWmfRobustness::oversizedStrokesAndFonts() {
+    // A window of one unit on a page-sized frame: a dotted line across the
+    // 16-bit range would be millions of dots long on the device, and a font
+    // 30000 units tall would be far larger than anything it could show.
+    WmfBuilder b(0, 0, 1000, 1000, 96);
+    b.rec(SETWINDOWEXT, {1, 1}).rec(SETBKMODE, {TRANSPARENT});
+    b.rec(CREATEPENINDIRECT, {PS_DOT, 0, 0, 0, 0}).rec(SELECTOBJECT, {0});
+    b.rec(MOVETO, {0, -32000}).rec(LINETO, {0, 32000});
+    b.rec(CREATEFONTINDIRECT, {-30000, 0, 0, 0, 400}, QByteArray(8, '\0'));
+    b.rec(SELECTOBJECT, {1}).rec(TEXTOUT, {1}, QByteArray("W\0\0\0\0\0", 6));
+    const auto d = playRecorded(b.end(), nullptr, QRectF(0, 0, 500, 500));
+    const auto paths = d->paths();
+    QCOMPARE(paths.size(), 1);
+    QCOMPARE(paths[0].pen.style(), Qt::SolidLine);
+    const auto texts = d->texts();
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(texts[0].pixelSize, 2000.0);
 }
 
 void TestWmfRobustness::randomDamageNeverCrashes() {
