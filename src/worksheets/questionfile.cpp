@@ -1,5 +1,7 @@
 #include "worksheets/questionfile.h"
 
+#include "worksheets/fields.h"
+
 #include <QIODevice>
 #include <QSaveFile>
 #include <array>
@@ -23,39 +25,6 @@ char encodeCodePoint(char32_t c) {
             return static_cast<char>(0x80 + i);
     }
     return '?';
-}
-
-// One line's bytes without its line end (CR LF, LF or CR). False when the
-// file has no further line.
-bool readLine(QIODevice& file, QByteArray& line) {
-    line.clear();
-    char c = 0;
-    if (!file.getChar(&c))
-        return false;
-    for (;;) {
-        if (c == '\n')
-            return true;
-        if (c == '\r') {
-            char next = 0;
-            if (file.peek(&next, 1) == 1 && next == '\n')
-                file.getChar(&next);
-            return true;
-        }
-        line.append(c);
-        if (!file.getChar(&c))
-            return true; // the last line may lack its line end
-    }
-}
-
-// The field on a line: leading spaces skipped, ended by a comma or the line end.
-QString fieldOf(const QByteArray& line) {
-    qsizetype start = 0;
-    while (start < line.size() && line[start] == ' ')
-        ++start;
-    qsizetype end = line.indexOf(',', start);
-    if (end < 0)
-        end = line.size();
-    return decodeWindows1252(line.mid(start, end - start));
 }
 
 // "1" to "4", ignoring trailing blanks a hand edit may leave; empty otherwise.
@@ -124,13 +93,11 @@ QuestionSetRead readQuestionSet(QIODevice& file) {
         return {std::nullopt, QStringLiteral("The question file cannot be read.")};
 
     std::array<QString, kQuestionFileLines + 1> fields; // 1-based, like the lines
-    QByteArray line;
     for (int n = 1; n <= kQuestionFileLines; ++n) {
-        if (!readLine(file, line))
+        if (!readField(file, fields[n]))
             return {std::nullopt, QStringLiteral("The question file ends before line %1 of %2.")
                                       .arg(n)
                                       .arg(kQuestionFileLines)};
-        fields[n] = fieldOf(line);
     }
 
     app::QuestionSet set;
