@@ -49,13 +49,22 @@ void Mapping::setMode(int m) {
         mode = m;
 }
 
+namespace {
+
+// Repeated scaling records could drive an extent to zero or infinity.
+bool usableExtent(double v) {
+    return std::isfinite(v) && std::abs(v) >= 1e-6 && std::abs(v) <= 1e9;
+}
+
+} // namespace
+
 void Mapping::setWindowExt(double x, double y) {
-    if (x != 0 && y != 0)
+    if (usableExtent(x) && usableExtent(y))
         windowExt = QPointF(x, y);
 }
 
 void Mapping::setViewportExt(double x, double y) {
-    if (x != 0 && y != 0)
+    if (usableExtent(x) && usableExtent(y))
         viewportExt = QPointF(x, y);
 }
 

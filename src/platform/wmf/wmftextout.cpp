@@ -58,6 +58,8 @@ const Player::FontChoice& Player::fontChoice() {
     } else {
         em = 12 * pixel_; // the system font's size
     }
+    if (!std::isfinite(em))
+        em = 12 * pixel_;
     em = std::clamp(em, 1e-3, std::min(kMaxFontSize, std::max(4 * targetExtent_, 1.0)));
     // Qt takes whole pixel sizes: draw at the nearest one, scaled to the exact size.
     const int pixels = std::max(1, int(std::lround(em)));
