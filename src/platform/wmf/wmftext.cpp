@@ -50,6 +50,90 @@ const char16_t kSymbolTable[224] = {
     0, 0x27E9, 0x222B, 0x2320, 0x23AE, 0x2321, 0x239E, 0x239F, 0x23A0, 0x23A4, 0x23A5, 0x23A6,
     0x23AB, 0x23AC, 0x23AD, 0};
 
+// The Wingdings characters with a clear Unicode counterpart: the bullets,
+// boxes, ticks, hands and numbers that documents use. Others have none here.
+char32_t wingdings(uchar b) {
+    if (b >= 0x81 && b <= 0x8A)
+        return 0x2460 + (b - 0x81); // circled digits one to ten
+    if (b >= 0x8C && b <= 0x95)
+        return 0x2776 + (b - 0x8C); // the same, negative
+    if (b >= 0x5E && b <= 0x69)
+        return 0x2648 + (b - 0x5E); // the zodiac
+    switch (b) {
+    case 0x22:
+        return 0x2702; // scissors
+    case 0x28:
+        return 0x260E; // telephone
+    case 0x2A:
+        return 0x2709; // envelope
+    case 0x41:
+        return 0x270C; // victory hand
+    case 0x45:
+        return 0x261C; // pointing left
+    case 0x46:
+        return 0x261E; // pointing right
+    case 0x47:
+        return 0x261D; // pointing up
+    case 0x48:
+        return 0x261F; // pointing down
+    case 0x4A:
+        return 0x263A; // smiling face
+    case 0x4C:
+        return 0x2639; // frowning face
+    case 0x4E:
+        return 0x2620; // skull and crossbones
+    case 0x51:
+        return 0x2708; // aeroplane
+    case 0x52:
+        return 0x263C; // sun
+    case 0x54:
+        return 0x2744; // snowflake
+    case 0x58:
+        return 0x2720; // maltese cross
+    case 0x59:
+        return 0x2721; // star of David
+    case 0x5B:
+        return 0x262F; // yin yang
+    case 0x6C:
+        return 0x25CF; // black circle
+    case 0x6E:
+        return 0x25A0; // black square
+    case 0x6F:
+        return 0x25A1; // white square
+    case 0x71:
+        return 0x2751; // shadowed white square
+    case 0x75:
+        return 0x25C6; // black diamond
+    case 0x76:
+        return 0x2756; // diamond minus white X
+    case 0x9F:
+        return 0x2022; // bullet
+    case 0xA1:
+        return 0x25CB; // white circle
+    case 0xA7:
+        return 0x25AA; // small black square
+    case 0xA8:
+        return 0x25FB; // white medium square
+    case 0xAB:
+        return 0x2605; // black star
+    case 0xD8:
+        return 0x27A2; // arrowhead
+    case 0xE8:
+        return 0x2794; // heavy arrow
+    case 0xF0:
+        return 0x21E8; // white arrow right
+    case 0xFB:
+        return 0x2717; // ballot x
+    case 0xFC:
+        return 0x2714; // heavy tick
+    case 0xFD:
+        return 0x2612; // ballot box with x
+    case 0xFE:
+        return 0x2611; // ballot box with tick
+    }
+    return 0;
+}
+
 const char* codecName(quint8 charset) {
     switch (charset) {
     case SHIFTJIS_CHARSET:
@@ -154,13 +238,22 @@ QVector<TextUnit> decodeText(const QByteArray& bytes, const Font& font) {
     units.reserve(n);
     if (font.charset == SYMBOL_CHARSET) {
         const bool table = usesSymbolTable(font);
+        const bool wingdingsTable = font.face.compare("Wingdings", Qt::CaseInsensitive) == 0;
         for (int i = 0; i < n; ++i) {
             const uchar b = uchar(bytes[i]);
-            QChar c(b);
-            if (table)
-                c = b >= 0x20 ? QChar(kSymbolTable[b - 0x20]) : QChar();
-            // Other symbol fonts are drawn by their own byte codes.
-            units.push_back(TextUnit{c.isNull() ? QString() : QString(c), i, 1});
+            QString s;
+            if (table) {
+                if (b >= 0x20 && kSymbolTable[b - 0x20])
+                    s = QChar(kSymbolTable[b - 0x20]);
+            } else if (wingdingsTable) {
+                // Unmapped characters go to the private area where an
+                // installed Wingdings has them.
+                const char32_t u = wingdings(b);
+                s = u ? QString::fromUcs4(&u, 1) : QString(QChar(0xF000 + b));
+            } else {
+                s = QChar(b); // other symbol fonts are drawn by their own codes
+            }
+            units.push_back(TextUnit{s, i, 1});
         }
         return units;
     }

@@ -300,6 +300,11 @@ void TestWmfPlayer::charsets() {
     extTextOut(b, 100, 200, "abp", {10, 10, 10});
     font(b, -20, 0, "Arial").rec(SELECTOBJECT, {2});
     extTextOut(b, 100, 300, "\x80\x93x\x94", {10, 10, 10, 10});
+    // Wingdings bullets and ticks become their Unicode signs; the rest go to
+    // the private area where an installed Wingdings has them.
+    font(b, -20, 2, "Wingdings").rec(SELECTOBJECT, {3});
+    extTextOut(b, 100, 350, "l\xfc$", {10, 10, 10});
+    b.rec(SELECTOBJECT, {2});
     b.rec(TEXTOUT, {3}, QByteArray("odd\0", 4) + WmfBuilder::le16(400) + WmfBuilder::le16(100));
     const auto texts = playRecorded(b.end())->texts();
     QStringList runs;
@@ -308,6 +313,7 @@ void TestWmfPlayer::charsets() {
     QCOMPARE(runs, QStringList({QStringLiteral("日"), QStringLiteral("本"), QStringLiteral("α"),
                                 QStringLiteral("β"), QStringLiteral("π"), QStringLiteral("€"),
                                 QStringLiteral("“"), QStringLiteral("x"), QStringLiteral("”"),
+                                QStringLiteral("●"), QStringLiteral("✔"), QString(QChar(0xF024)),
                                 QStringLiteral("odd")}));
     QCOMPARE(texts[1].origin, QPointF(120, 100));
     QCOMPARE(texts.last().origin, QPointF(100, 400));
