@@ -32,6 +32,7 @@ void AppWindow::destroy() {
 }
 
 void AppWindow::showFront(Screen* screen) {
+    restack();
     if (!isVisible())
         show();
     // The offscreen platform (tests, benchmarks) has no window stacking.
@@ -43,15 +44,27 @@ void AppWindow::showFront(Screen* screen) {
 }
 
 void AppWindow::screenHidden(Screen*) {
+    restack();
     if (Screen* front = frontScreen())
         front->setFocus(Qt::OtherFocusReason);
+}
+
+void AppWindow::restack() {
+    Screen* front = frontScreen();
+    for (QObject* child : children()) {
+        auto* screen = qobject_cast<Screen*>(child);
+        if (screen && screen != front && screen->isVisibleTo(this))
+            screen->hide();
+    }
+    if (front && !front->isVisibleTo(this))
+        front->show();
 }
 
 Screen* AppWindow::frontScreen() const {
     const QObjectList& kids = children();
     for (auto it = kids.crbegin(); it != kids.crend(); ++it) {
         auto* screen = qobject_cast<Screen*>(*it);
-        if (screen && screen->isVisibleTo(this) && !screen->isUnloading())
+        if (screen && screen->isShown())
             return screen;
     }
     return nullptr;

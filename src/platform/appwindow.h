@@ -28,6 +28,8 @@ public:
 
 private:
     AppWindow();
+    // Draws only the front screen; the ones it covers are hidden until it goes.
+    void restack();
 };
 
 } // namespace platform

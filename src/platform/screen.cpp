@@ -46,8 +46,8 @@ Screen::~Screen() {
 void Screen::showScreen() {
     if (unloading_)
         return;
+    shown_ = true;
     if (kind_ == Kind::FullSize) {
-        setVisible(true);
         raise();
         AppWindow::instance().showFront(this);
     } else if (kind_ == Kind::Backdrop) {
@@ -66,6 +66,7 @@ void Screen::unload() {
     if (unloading_)
         return;
     unloading_ = true;
+    shown_ = false;
     for (QTimer* timer : findChildren<QTimer*>())
         timer->stop();
     ScreenRegistry::instance().forget(this);

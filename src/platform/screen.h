@@ -29,6 +29,10 @@ public:
 
     // Makes the screen visible, non-modally, in front.
     void showScreen();
+    // Whether the screen has been shown (and not unloaded). A full-size screen
+    // that another covers stays shown but is not drawn, so that neither the
+    // painting nor assistive technology spends time on what cannot be seen.
+    bool isShown() const { return shown_; }
     // Destroys the screen (safely, also from inside its own handlers); the
     // next touch of its accessor makes a fresh one.
     void unload();
@@ -66,6 +70,7 @@ private:
     QColor back_{39, 55, 131};
     QString caption_;
     bool unloading_ = false;
+    bool shown_ = false;
 };
 
 // Called after a screen's first paint; the start-up probe listens here.

@@ -74,7 +74,7 @@ private slots:
             Titlefrm().showScreen();
             Titlefrm().Command1_Click();
             QVERIFY(intro0Loaded());
-            QVERIFY(intro0().isVisible());
+            QVERIFY(intro0().isShown());
             QCOMPARE(env.sound.played, QStringList{kClick});
             testenv::Fixture::settle();
             QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Titlefrm"));

@@ -31,6 +31,15 @@ ProbeScreen& probe() {
     return platform::touch<ProbeScreen>(QStringLiteral("probe"));
 }
 
+class CoverScreen : public platform::Screen {
+public:
+    CoverScreen() : Screen(QStringLiteral("cover"), Kind::FullSize) {}
+};
+
+CoverScreen& cover() {
+    return platform::touch<CoverScreen>(QStringLiteral("cover"));
+}
+
 } // namespace
 
 class ScreenRegistryTest : public QObject {
@@ -41,11 +50,11 @@ private slots:
         loads = 0;
         ProbeScreen& first = probe();
         QCOMPARE(loads, 1);
-        QVERIFY(!first.isVisible());
+        QVERIFY(!first.isShown());
         QCOMPARE(&probe(), &first);
         QCOMPARE(loads, 1);
         first.showScreen();
-        QVERIFY(first.isVisible());
+        QVERIFY(first.isShown());
         QCOMPARE(platform::AppWindow::instance().frontScreen(), &first);
     }
 
@@ -61,7 +70,25 @@ private slots:
         QVERIFY(first.isNull());
         ProbeScreen& second = probe();
         QCOMPARE(loads, 2);
-        QVERIFY(!second.isVisible());
+        QVERIFY(!second.isShown());
+    }
+
+    void theScreenInFrontCoversTheOthers() {
+        testenv::Fixture env;
+        probe().showScreen();
+        cover().showScreen();
+        // Both are shown; only the front one is drawn (and exposed).
+        QVERIFY(probe().isShown());
+        QVERIFY(!probe().isVisible());
+        QVERIFY(cover().isVisible());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &cover());
+        // Showing a covered screen again brings it forward.
+        probe().showScreen();
+        QVERIFY(probe().isVisible());
+        QVERIFY(!cover().isVisible());
+        probe().unload();
+        QVERIFY(cover().isVisible());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &cover());
     }
 
     void disabledLabelIgnoresClicks() {

@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral(" 10. Question number10?"));
         QCOMPARE(Wrong().Label2[9]->y(), 7080 / 15);
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("multiple"));
-        QVERIFY(Welldone().isVisible());
+        QVERIFY(Welldone().isShown());
         QCOMPARE(Wrong().Label6->caption(), QStringLiteral("Planets"));
     }
 
@@ -260,7 +260,7 @@ private slots:
         loadSampleSet();
         answerAll({3});
         Welldone().Label3_Click(0);
-        QVERIFY(Wrong().isVisible());
+        QVERIFY(Wrong().isShown());
         Wrong().Label3_Click(1);
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Welldone"));
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Wrong"));

@@ -119,7 +119,7 @@ private slots:
         quiz::multiple().Label3_Click(2);
         testenv::Fixture::settle();
         tides().Label3_Click(0);
-        QVERIFY(quiz::multiple().isVisible());
+        QVERIFY(quiz::multiple().isShown());
         QCOMPARE(quiz::multiple().Label6->caption(), QStringLiteral("The Tides"));
         QCOMPARE(quiz::multiple().Label5->caption(), QStringLiteral("Corvella"));
         QCOMPARE(quiz::multiple().Picture1->picturePath(), QStringLiteral("images\\tidesm.jpg"));
