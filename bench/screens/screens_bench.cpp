@@ -105,6 +105,17 @@ int main(int argc, char** argv) {
     app::intro0().showScreen();
     paintNow();
     grab("menu");
+    if (!grabDir.isEmpty()) {
+        app::Titlefrm().grab().save(grabDir + "/title.png");
+        app::Titlefrm().unload();
+        app::intro0().Label2_Click(15);
+        grab("sun");
+        topics::sun().Label3_Click(2);
+        app::intro0().Label2_Click(9);
+        grab("life");
+        topics::life().Label3_Click(2);
+        settle();
+    }
 
     std::vector<qint64> openTopic, pageChange, loadFile, openQuiz;
     QElapsedTimer clock;
