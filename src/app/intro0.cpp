@@ -38,17 +38,12 @@ QRadioButton* soundOption(platform::Screen* screen, const QString& name, const Q
 } // namespace
 
 MenuScreen::MenuScreen() : Screen(QStringLiteral("intro0"), Kind::FullSize) {
-    Label1 = addLabel(QStringLiteral("Label1"), 0, 0, 0, 10680, 900);
+    Label1 = addText(QStringLiteral("Label1"), 0, 0, 0, 10680, 900, QStringLiteral("Tahoma"), 32.25,
+                     true, kYellow, Qt::AlignHCenter);
     Label1->setCaption(QString::fromLatin1(kProductTitle));
-    Label1->setFontSpec(QStringLiteral("Tahoma"), 32.25, true);
-    Label1->setForeColor(kYellow);
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    Label3 = addLabel(QStringLiteral("Label3"), 0, 0, 8280, 12000, 375);
+    Label3 = addText(QStringLiteral("Label3"), 0, 0, 8280, 12000, 375, QStringLiteral("Tahoma"),
+                     9.75, false, kYellow, Qt::AlignHCenter);
     Label3->setCaption(QStringLiteral("Corvella: Earth and space science for primary schools"));
-    Label3->setFontSpec(QStringLiteral("Tahoma"), 9.75);
-    Label3->setForeColor(kYellow);
-    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Picture1 = addPicture(QStringLiteral("Picture1"), 0, 6960, 1080, 4815, 3615);
     Picture2 = addPicture(QStringLiteral("Picture2"), 0, 0, 2400, 4815, 1215, Picture1);
@@ -83,15 +78,10 @@ MenuScreen::MenuScreen() : Screen(QStringLiteral("intro0"), Kind::FullSize) {
 
 void MenuScreen::addItem(int index, const QString& caption, double left, double top, double width,
                          double height, double points) {
-    platform::TextLabel* item = addLabel(QStringLiteral("Label2"), index, left, top, width, height);
-    item->setClickable(true);
-    item->setCaption(caption);
-    item->setFontSpec(QStringLiteral("Tahoma"), points, true);
-    item->setForeColor(kYellow);
-    item->setBackColor(QColor(0, 0, 128));
-    item->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    connect(item, &platform::TextLabel::clicked, this, &MenuScreen::Label2_Click);
-    connect(item, &platform::TextLabel::mouseMoved, this, &MenuScreen::Label2_MouseMove);
+    platform::TextLabel* item =
+        addButton(QStringLiteral("Label2"), index, left, top, width, height, caption, points,
+                  QColor(0, 0, 128), [this](int i) { Label2_Click(i); });
+    highlightOnHover(item);
     Label2.insert(index, item);
 }
 
@@ -114,16 +104,6 @@ void MenuScreen::Timer1_Timer() {
 void MenuScreen::Timer2_Timer() {
     state().riseframe = int16_t(nextFrame(state().riseframe, 100));
     Picture1->setPicture(riseFrameFile(state().riseframe));
-}
-
-void MenuScreen::Form_MouseMove() {
-    for (platform::TextLabel* item : std::as_const(Label2))
-        item->setOpaque(false);
-}
-
-void MenuScreen::Label2_MouseMove(int index) {
-    if (platform::TextLabel* item = Label2.value(index))
-        item->setOpaque(true);
 }
 
 void MenuScreen::Label2_Click(int index) {

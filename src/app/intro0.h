@@ -31,11 +31,9 @@ public:
     QMap<int, platform::TextLabel*> Label2; // indices 0-10 and 15-20
 
     void Label2_Click(int index);
-    void Label2_MouseMove(int index);
 
 protected:
     void Form_Load() override;
-    void Form_MouseMove() override;
 
 private:
     void Timer1_Timer();

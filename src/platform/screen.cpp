@@ -120,7 +120,38 @@ QTimer* Screen::addTimer(const QString& name, int intervalMs, std::function<void
     return timer;
 }
 
+TextLabel* Screen::addText(const QString& name, int index, double left, double top, double width,
+                           double height, const QString& font, double points, bool bold,
+                           const QColor& colour, Qt::Alignment align, QWidget* parent) {
+    TextLabel* label = addLabel(name, index, left, top, width, height, parent);
+    label->setFontSpec(font, points, bold);
+    label->setForeColor(colour);
+    label->setAlignment(align | Qt::AlignTop);
+    return label;
+}
+
+TextLabel* Screen::addButton(const QString& name, int index, double left, double top, double width,
+                             double height, const QString& caption, double points,
+                             const QColor& back, std::function<void(int)> onClick) {
+    TextLabel* button = addLabel(name, index, left, top, width, height);
+    button->setClickable(true);
+    button->setCaption(caption);
+    button->setFontSpec(QStringLiteral("Tahoma"), points, true);
+    button->setForeColor(Qt::yellow);
+    button->setBackColor(back);
+    button->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    connect(button, &TextLabel::clicked, this, std::move(onClick));
+    return button;
+}
+
+void Screen::highlightOnHover(TextLabel* button) {
+    hoverButtons_.append(button);
+    connect(button, &TextLabel::mouseMoved, button, [button] { button->setOpaque(true); });
+}
+
 void Screen::mouseMoveEvent(QMouseEvent*) {
+    for (TextLabel* button : std::as_const(hoverButtons_))
+        button->setOpaque(false);
     Form_MouseMove();
 }
 

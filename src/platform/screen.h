@@ -54,6 +54,21 @@ public:
                            double height, QWidget* parent = nullptr);
     QTimer* addTimer(const QString& name, int intervalMs, std::function<void()> onTick);
 
+    // A text label with its font, colour and alignment in one go.
+    TextLabel* addText(const QString& name, int index, double left, double top, double width,
+                       double height, const QString& font, double points, bool bold,
+                       const QColor& colour, Qt::Alignment align = Qt::AlignLeft,
+                       QWidget* parent = nullptr);
+    // A text button: a clickable label in yellow bold Tahoma, centred, with
+    // its background colour (drawn only while opaque). Clicks go to `onClick`
+    // with the button's index.
+    TextLabel* addButton(const QString& name, int index, double left, double top, double width,
+                         double height, const QString& caption, double points, const QColor& back,
+                         std::function<void(int)> onClick);
+    // Hover highlighting: the button turns opaque under the pointer, and the
+    // pointer on the bare screen turns every such button transparent again.
+    void highlightOnHover(TextLabel* button);
+
     // Runs the screen's load steps; called once by the registry.
     void runLoad() { Form_Load(); }
 
@@ -71,6 +86,7 @@ private:
     QString caption_;
     bool unloading_ = false;
     bool shown_ = false;
+    QList<TextLabel*> hoverButtons_;
 };
 
 // Called after a screen's first paint; the start-up probe listens here.

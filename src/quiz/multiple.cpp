@@ -17,34 +17,21 @@ namespace quiz {
 
 using app::state;
 
-namespace {
-platform::TextLabel* textLabel(platform::Screen* screen, const QString& name, double left,
-                               double top, double width, double height, const QString& font,
-                               double points, bool bold, const QColor& colour,
-                               Qt::Alignment align) {
-    platform::TextLabel* label = screen->addLabel(name, 0, left, top, width, height);
-    label->setFontSpec(font, points, bold);
-    label->setForeColor(colour);
-    label->setAlignment(align);
-    return label;
-}
-} // namespace
-
 QuizScreen::QuizScreen() : Screen(QStringLiteral("multiple"), Kind::FullSize) {
     const QString times = QStringLiteral("Times New Roman");
-    const auto centre = Qt::AlignHCenter | Qt::AlignTop;
-    Label1 = textLabel(this, QStringLiteral("Label1"), 120, 120, 6240, 900,
-                       QStringLiteral("Tahoma"), 36, true, Qt::yellow, centre);
+    const auto centre = Qt::AlignHCenter;
+    Label1 = addText(QStringLiteral("Label1"), 0, 120, 120, 6240, 900, QStringLiteral("Tahoma"), 36,
+                     true, Qt::yellow, centre);
     Label1->setCaption(QStringLiteral("Multiple Choice"));
-    Label5 = textLabel(this, QStringLiteral("Label5"), 120, 1200, 6465, 585, times, 24, false,
-                       QColor(0, 255, 0), centre);
-    Label6 = textLabel(this, QStringLiteral("Label6"), 120, 1920, 6465, 705, times, 24, false,
-                       QColor(128, 128, 255), centre);
+    Label5 = addText(QStringLiteral("Label5"), 0, 120, 1200, 6465, 585, times, 24, false,
+                     QColor(0, 255, 0), centre);
+    Label6 = addText(QStringLiteral("Label6"), 0, 120, 1920, 6465, 705, times, 24, false,
+                     QColor(128, 128, 255), centre);
     Picture1 = addPicture(QStringLiteral("Picture1"), 0, 6840, 240, 855, 615);
-    Label4 = textLabel(this, QStringLiteral("Label4"), 360, 3240, 5415, 615, times, 24, false,
-                       Qt::yellow, Qt::AlignLeft | Qt::AlignTop);
-    Label2 = textLabel(this, QStringLiteral("Label2"), 960, 3960, 9840, 1455, times, 30, false,
-                       Qt::yellow, centre);
+    Label4 =
+        addText(QStringLiteral("Label4"), 0, 360, 3240, 5415, 615, times, 24, false, Qt::yellow);
+    Label2 = addText(QStringLiteral("Label2"), 0, 960, 3960, 9840, 1455, times, 30, false,
+                     Qt::yellow, centre);
     Label2->setWordWrap(true);
 
     choices_ = new QButtonGroup(this);
@@ -76,18 +63,13 @@ QuizScreen::QuizScreen() : Screen(QStringLiteral("multiple"), Kind::FullSize) {
                               {"Print Worksheet", 7920, 1920, 3045, false}};
     for (int i = 0; i < 4; ++i) {
         const Button& b = buttons[i];
-        auto* label = addLabel(QStringLiteral("Label3"), i, b.left, b.top, b.width, 495);
-        label->setClickable(true);
-        label->setCaption(QString::fromLatin1(b.caption));
-        label->setFontSpec(QStringLiteral("Tahoma"), 15.75, true);
-        label->setForeColor(Qt::yellow);
-        label->setBackColor(Qt::black);
+        auto* label = addButton(QStringLiteral("Label3"), i, b.left, b.top, b.width, 495,
+                                QString::fromLatin1(b.caption), 15.75, Qt::black,
+                                [this](int index) { Label3_Click(index); });
         label->setBorder(true);
         label->setOpaque(true);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setVisible(b.visible);
-        connect(label, &platform::TextLabel::clicked, this, &QuizScreen::Label3_Click);
-        connect(label, &platform::TextLabel::mouseMoved, this, &QuizScreen::Label3_MouseMove);
+        highlightOnHover(label);
         Label3[size_t(i)] = label;
     }
     // The screen itself takes the focus, so no choice carries it.
@@ -187,15 +169,6 @@ void QuizScreen::endQuiz() {
     results.Label3[0]->show();
     results.showScreen();
     unload();
-}
-
-void QuizScreen::Form_MouseMove() {
-    for (platform::TextLabel* label : Label3)
-        label->setOpaque(false);
-}
-
-void QuizScreen::Label3_MouseMove(int index) {
-    Label3[size_t(index)]->setOpaque(true);
 }
 
 QuizScreen& multiple() {

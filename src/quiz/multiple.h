@@ -31,12 +31,10 @@ public:
 
     void showquest();
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
     void Option1_Click(int index);
 
 protected:
     void Form_Load() override;
-    void Form_MouseMove() override;
 
 private:
     void clearChoice();

@@ -31,10 +31,9 @@ std::function<std::function<double()>()>& randomSource() {
 
 platform::TextLabel* text(platform::Screen* screen, const QString& name, double left, double top,
                           double width, double height, double points) {
-    platform::TextLabel* label = screen->addLabel(name, 0, left, top, width, height);
-    label->setFontSpec(QStringLiteral("Times New Roman"), points);
-    label->setForeColor(Qt::yellow);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    platform::TextLabel* label =
+        screen->addText(name, 0, left, top, width, height, QStringLiteral("Times New Roman"),
+                        points, false, Qt::yellow, Qt::AlignHCenter);
     label->setWordWrap(true);
     return label;
 }
@@ -45,26 +44,19 @@ void ResultsScreen::setRandomSource(std::function<std::function<double()>()> see
 }
 
 ResultsScreen::ResultsScreen() : Screen(QStringLiteral("Welldone"), Kind::FullSize) {
-    Label4 = addLabel(QStringLiteral("Label4"), 0, 0, 120, 12000, 900);
+    Label4 = addText(QStringLiteral("Label4"), 0, 0, 120, 12000, 900, QStringLiteral("Tahoma"), 36,
+                     true, Qt::yellow, Qt::AlignHCenter);
     Label4->setCaption(QStringLiteral("Well Done!"));
-    Label4->setFontSpec(QStringLiteral("Tahoma"), 36, true);
-    Label4->setForeColor(Qt::yellow);
-    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Picture1 = addPicture(QStringLiteral("Picture1"), 0, 5880, 1440, 4800, 3600);
 
     const double lefts[] = {240, 10560}, tops[] = {1800, 7920}, widths[] = {3765, 1245};
     for (int i = 0; i < 2; ++i) {
-        auto* button = addLabel(QStringLiteral("Label3"), i, lefts[i], tops[i], widths[i], 495);
-        button->setClickable(true);
-        button->setFontSpec(QStringLiteral("Tahoma"), 15.75, true);
-        button->setForeColor(Qt::yellow);
-        button->setBackColor(Qt::black);
-        button->setBorder(true);
-        button->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        connect(button, &platform::TextLabel::clicked, this, &ResultsScreen::Label3_Click);
-        connect(button, &platform::TextLabel::mouseMoved, this, &ResultsScreen::Label3_MouseMove);
-        Label3[size_t(i)] = button;
+        Label3[size_t(i)] =
+            addButton(QStringLiteral("Label3"), i, lefts[i], tops[i], widths[i], 495, QString(),
+                      15.75, Qt::black, [this](int index) { Label3_Click(index); });
+        Label3[size_t(i)]->setBorder(true);
+        highlightOnHover(Label3[size_t(i)]);
     }
     Label3[0]->hide();
     Label3[1]->setCaption(QStringLiteral("Exit"));
@@ -167,15 +159,6 @@ void ResultsScreen::Printpage() {
     }
     QGuiApplication::restoreOverrideCursor();
     platform::messages().ok(printed ? kCertificatePrinting : kCertificatePrinterProblem);
-}
-
-void ResultsScreen::Form_MouseMove() {
-    for (platform::TextLabel* button : Label3)
-        button->setOpaque(false);
-}
-
-void ResultsScreen::Label3_MouseMove(int index) {
-    Label3[size_t(index)]->setOpaque(true);
 }
 
 ResultsScreen& Welldone() {

@@ -34,7 +34,6 @@ public:
     QTimer* Timer3;
 
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
     void Printpage();
 
     // The random source of the reward sound; tests seed their own.
@@ -42,7 +41,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_MouseMove() override;
 };
 
 ResultsScreen& Welldone();

@@ -9,11 +9,8 @@ namespace quiz {
 namespace {
 platform::TextLabel* line(platform::Screen* screen, const QString& name, int index, double left,
                           double top, double points, const QColor& colour, Qt::Alignment align) {
-    platform::TextLabel* label = screen->addLabel(name, index, left, top, 12000, 540);
-    label->setFontSpec(QStringLiteral("Tahoma"), points, true);
-    label->setForeColor(colour);
-    label->setAlignment(align | Qt::AlignTop);
-    return label;
+    return screen->addText(name, index, left, top, 12000, 540, QStringLiteral("Tahoma"), points,
+                           true, colour, align);
 }
 } // namespace
 
@@ -29,16 +26,10 @@ WrongScreen::WrongScreen() : Screen(QStringLiteral("Wrong"), Kind::FullSize) {
     Label5 = line(this, QStringLiteral("Label5"), 0, 0, 7920, 20.25, Qt::yellow, Qt::AlignHCenter);
     Label5->setCaption(QStringLiteral("Read the Key Facts and try again."));
 
-    Label3 = addLabel(QStringLiteral("Label3"), 1, 10560, 7920, 1245, 495);
-    Label3->setClickable(true);
-    Label3->setCaption(QStringLiteral("Exit"));
-    Label3->setFontSpec(QStringLiteral("Tahoma"), 15.75, true);
-    Label3->setForeColor(Qt::yellow);
-    Label3->setBackColor(Qt::black);
+    Label3 = addButton(QStringLiteral("Label3"), 1, 10560, 7920, 1245, 495, QStringLiteral("Exit"),
+                       15.75, Qt::black, [this](int index) { Label3_Click(index); });
     Label3->setOpaque(true);
     Label3->setBorder(true);
-    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    connect(Label3, &platform::TextLabel::clicked, this, &WrongScreen::Label3_Click);
 }
 
 void WrongScreen::Form_Load() {

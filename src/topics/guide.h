@@ -8,14 +8,12 @@ class GuideScreen : public PagedScreen {
     Q_OBJECT
 public:
     GuideScreen();
-    void Label3_Click(int index) override;
 
 protected:
     void Form_Load() override;
     void Form_MouseMove() override;
-
-private:
-    void pageChange();
+    int pageCount() const override;
+    QString pageFile(const QString& folder, int page) const override;
 };
 
 GuideScreen& guide();

@@ -6,7 +6,6 @@
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/textlabel.h"
-#include "topics/notesprinting.h"
 
 #include <QTimer>
 
@@ -50,37 +49,12 @@ void NotesScreen::showAcknowledgements() {
     Timer1->start();
 }
 
-void NotesScreen::Label3_Click(int index) {
-    switch (index) {
-    case 0:
-        printNotesPage(Image2->picture());
-        break;
-    case 1:
-        unload();
-        break;
-    case 2:
-        state().pagenum = int16_t(state().pagenum + 1);
-        Label3[3]->setEnabled(true);
-        pageChange();
-        break;
-    case 3:
-        state().pagenum = int16_t(state().pagenum - 1);
-        Label3[2]->setEnabled(true);
-        pageChange();
-        break;
-    default:
-        break;
-    }
+int NotesScreen::pageCount() const {
+    return state().numpages;
 }
 
-void NotesScreen::pageChange() {
-    if (state().pagenum == state().numpages)
-        Label3[2]->setEnabled(false);
-    if (state().pagenum == 1)
-        Label3[3]->setEnabled(false);
-    Image1->setPicture(notesPageFile(QStringLiteral("wmf"), state().notesfile, state().pagenum));
-    Image2->setPicture(notesPageFile(QStringLiteral("wmf2"), state().notesfile, state().pagenum));
-    Label1->setCaption(pageLabel(state().pagenum, state().numpages));
+QString NotesScreen::pageFile(const QString& folder, int page) const {
+    return notesPageFile(folder, state().notesfile, page);
 }
 
 void NotesScreen::Timer1_Timer() {

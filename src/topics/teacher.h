@@ -16,16 +16,15 @@ public:
     platform::PictureBox* Picture2; // the maker's static logo
     QTimer* Timer1;
 
-    void Label3_Click(int index) override;
-
     // Prepares the screen as the acknowledgements page.
     void showAcknowledgements();
 
 protected:
     void Form_Load() override;
+    int pageCount() const override;
+    QString pageFile(const QString& folder, int page) const override;
 
 private:
-    void pageChange();
     void Timer1_Timer();
 };
 

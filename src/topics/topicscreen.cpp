@@ -27,10 +27,9 @@ TopicScreen::TopicScreen(Topic topic)
     Image1 = addPicture(QStringLiteral("Image1"), int(PictureBox::Mode::AutoSize),
                         info_.pictureLeft, info_.pictureTop, 0, 0);
 
-    Label1 = addLabel(QStringLiteral("Label1"), 0, 120, 0, 6120, info_.titleHeight);
+    Label1 = addText(QStringLiteral("Label1"), 0, 120, 0, 6120, info_.titleHeight,
+                     QStringLiteral("Times New Roman"), 27.75, true, Qt::yellow);
     Label1->setCaption(info_.title);
-    Label1->setFontSpec(QStringLiteral("Times New Roman"), 27.75, true);
-    Label1->setForeColor(Qt::yellow);
 
     struct Command {
         const char* caption;
@@ -43,16 +42,10 @@ TopicScreen::TopicScreen(Topic topic)
     };
     for (int i = 0; i < 6; ++i) {
         const Command& c = commands[i];
-        auto* label = addLabel(QStringLiteral("Label3"), i, c.left, c.top, c.width, 495);
-        label->setClickable(true);
-        label->setCaption(QString::fromLatin1(c.caption));
-        label->setFontSpec(QStringLiteral("Tahoma"), 15.75, true);
-        label->setForeColor(Qt::yellow);
-        label->setBackColor(info_.highlight);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        connect(label, &platform::TextLabel::clicked, this, &TopicScreen::Label3_Click);
-        connect(label, &platform::TextLabel::mouseMoved, this, &TopicScreen::Label3_MouseMove);
-        Label3[size_t(i)] = label;
+        Label3[size_t(i)] = addButton(QStringLiteral("Label3"), i, c.left, c.top, c.width, 495,
+                                      QString::fromLatin1(c.caption), 15.75, info_.highlight,
+                                      [this](int index) { Label3_Click(index); });
+        highlightOnHover(Label3[size_t(i)]);
     }
 }
 
@@ -62,15 +55,6 @@ void TopicScreen::Form_Load() {
     Image1->setPicture(info_.picture);
     if (info_.centred)
         Image1->move((platform::twipsToPixels(12000) - Image1->width()) / 2, Image1->y());
-}
-
-void TopicScreen::Form_MouseMove() {
-    for (platform::TextLabel* label : Label3)
-        label->setOpaque(false);
-}
-
-void TopicScreen::Label3_MouseMove(int index) {
-    Label3[size_t(index)]->setOpaque(true);
 }
 
 void TopicScreen::Label3_Click(int index) {

@@ -26,11 +26,9 @@ public:
     std::array<platform::TextLabel*, 6> Label3{};
 
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
 
 protected:
     void Form_Load() override;
-    void Form_MouseMove() override;
 
 private:
     void openNotes(const NotesSet& set);
