@@ -1,0 +1,45 @@
+"""Writes every notes page twice, media/wmf/NAME.wmf (screen) and
+media/wmf2/NAME.wmf (print). Run: python3 make_pages.py [--only NAME...]"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import pageframe  # noqa: E402
+import pages_guide  # noqa: E402
+import pages_intro  # noqa: E402
+import pages_life  # noqa: E402
+import pages_sun  # noqa: E402
+import pages_tides  # noqa: E402
+
+MEDIA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "media")
+
+
+def all_pages():
+    return (pages_intro.PAGES + pages_tides.PAGES + pages_sun.PAGES + pages_life.PAGES
+            + pages_guide.PAGES)
+
+
+def main(argv):
+    only = set(argv[argv.index("--only") + 1:]) if "--only" in argv else None
+    pages = all_pages()
+    names = [p.file for p in pages]
+    if len(set(names)) != len(names):
+        raise SystemExit("two pages share a name")
+    for page in pages:
+        if only and page.file not in only:
+            continue
+        fills = []
+        for folder, make in (("wmf", pageframe.screen_page), ("wmf2", pageframe.print_page)):
+            mf, ctx = make(page)
+            data = mf.to_bytes()
+            os.makedirs(os.path.join(MEDIA, folder), exist_ok=True)
+            with open(os.path.join(MEDIA, folder, page.file + ".wmf"), "wb") as f:
+                f.write(data)
+            fills.append("%s %3d kB, %3d%% full" % (folder, len(data) // 1024, 100 * ctx.fill))
+        print("%-22s %s" % (page.file, "; ".join(fills)))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
