@@ -7,6 +7,7 @@
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
 #include "support/recordingprinter.h"
+#include "support/samplequestions.h"
 #include "support/testenv.h"
 
 #include <QLineEdit>
@@ -19,22 +20,12 @@ using app::state;
 namespace {
 const QString kClick = QStringLiteral("wav\\click.wav");
 
-// Questions whose right answer is A, B, C, D, A, B...
 void loadSampleSet() {
-    app::QuestionSet& set = state().quest;
-    set.questtitle = QStringLiteral("Planets");
-    for (int q = 1; q <= 10; ++q) {
-        set.questtext[size_t(q)] = QStringLiteral("Question number%1?").arg(q);
-        set.optiona[size_t(q)] = "a";
-        set.optionb[size_t(q)] = "b";
-        set.optionc[size_t(q)] = "c";
-        set.optiond[size_t(q)] = "d";
-        set.correct[size_t(q)] = QString::number((q - 1) % 4 + 1);
-    }
+    state().quest = testenv::sampleQuestionSet(QStringLiteral("Planets"));
 }
 
 int rightChoice(int q) {
-    return (q - 1) % 4 + 1;
+    return testenv::sampleRightChoice(q);
 }
 
 // Answers every question, right except those in `wrong`, and checks the score.

@@ -7,6 +7,7 @@
 #include "quiz/multiple.h"
 #include "support/minimalwmf.h"
 #include "support/recordingprinter.h"
+#include "support/samplequestions.h"
 #include "support/testenv.h"
 #include "topics/guide.h"
 #include "topics/teacher.h"
@@ -30,20 +31,6 @@ TopicScreen& topicScreen(Topic topic) {
     default:
         return life();
     }
-}
-
-app::QuestionSet sampleSet(const QString& title) {
-    app::QuestionSet set;
-    set.questtitle = title;
-    for (int q = 1; q <= 10; ++q) {
-        set.questtext[size_t(q)] = QStringLiteral("Question about %1?").arg(q);
-        set.optiona[size_t(q)] = "A";
-        set.optionb[size_t(q)] = "B";
-        set.optionc[size_t(q)] = "C";
-        set.optiond[size_t(q)] = "D";
-        set.correct[size_t(q)] = QString::number((q - 1) % 4 + 1);
-    }
-    return set;
 }
 
 // Pages the notes screen from 1 to the end and checks the label and buttons.
@@ -112,9 +99,10 @@ private slots:
     void topicQuizOpensWithItsOwnQuestions() {
         testenv::Fixture env;
         state().soundon = 1; // as once the menu has loaded
-        env.write("multiple/The Tides.txt", worksheets::questionSetBytes(sampleSet("The Tides")));
+        env.write("multiple/The Tides.txt",
+                  worksheets::questionSetBytes(testenv::sampleQuestionSet("The Tides")));
         env.write("multiple/Life on Earth.txt",
-                  worksheets::questionSetBytes(sampleSet("Life on Earth")));
+                  worksheets::questionSetBytes(testenv::sampleQuestionSet("Life on Earth")));
         life().Label3_Click(0);
         quiz::multiple().Label3_Click(2);
         testenv::Fixture::settle();
