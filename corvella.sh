@@ -22,10 +22,10 @@ fi
 
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel
-
 case "${1:-run}" in
-    run)  exec "$build/src/corvella" ;;
-    test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 ;;
+    run)  cmake --build "$build" --parallel --target corvella
+          exec "$build/src/corvella" ;;
+    test) cmake --build "$build" --parallel
+          cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 ;;
     *)    echo "usage: $0 [run|test]" >&2; exit 2 ;;
 esac
