@@ -89,7 +89,7 @@ def spring_neap(d):
         if row == 0:
             d.line([(0.5, y), (3.0, y)])
         else:
-            d.line([(0.5, y), (1.9, y), (1.9, y - 0.32)])
+            d.line([(0.5, y), (1.9, y), (1.9, y - 0.36)])
         sun(d, 0.25, y, 0.25)
         d.label(0.25, y + 0.42, "Sun", 9)
         if row == 0:
@@ -101,8 +101,8 @@ def spring_neap(d):
             d.label(2.05, y + 0.42, "Earth", 8)
         else:
             earth(d, 1.9, y, 0.17, bulge=0.07, angle=math.pi / 2)
-            moon(d, 1.9, y - 0.36, 0.09)
-            d.label(2.05, y - 0.33, "quarter Moon", 8, align="left")
+            moon(d, 1.9, y - 0.42, 0.08)
+            d.label(2.03, y - 0.39, "quarter Moon", 8, align="left")
             d.label(1.9, y + 0.42, "Earth", 8)
 
 
@@ -162,27 +162,34 @@ def sun_earth(d):
 
 
 def life_day(d):
-    """3.3 x 1.55 in: all of Earth's history squeezed into one day."""
-    left, right, y = 0.15, 3.15, 0.75
-    d.style((255, 248, 220), (150, 120, 60), 0.01)
-    d.rect(left, y - 0.09, right, y + 0.09, 0.05)
-    d.style((120, 200, 255), None)
-    d.rect(left + (right - left) * 4.2 / 24, y - 0.08, right - 0.01, y + 0.08, 0.04)
-    marks = ((0, "Earth forms", "midnight", -1), (4.2, "first tiny life", "about 4 am", 1),
-             (21.5, "life on land", "about 9:30 pm", -1), (22.8, "dinosaurs", "10:48 pm", 1),
-             (23.66, "dinosaurs gone", "11:39 pm", -1), (24, "people", "last 6 seconds", 1))
-    for h, what, when, side in marks:
-        x = left + (right - left) * h / 24
-        d.style(None, DARK, 0.012)
-        d.line([(x, y - 0.12 if side < 0 else y + 0.12), (x, y)])
-        lx = min(max(x, left + 0.35), right - 0.35)
-        if side < 0:
-            d.label(lx, y - 0.33, what, 8, True)
-            d.label(lx, y - 0.19, when, 7)
-        else:
-            d.label(lx, y + 0.27, what, 8, True)
-            d.label(lx, y + 0.41, when, 7)
-    d.label((left + right) / 2, 1.5, "If the Earth's whole story were one day", 8, True, (120, 90, 30))
+    """3.3 x 1.9 in: all of Earth's history squeezed into one day, with
+    the last three hours drawn again, larger."""
+    left, right = 0.15, 3.15
+
+    def bar(y, start, hours, marks):
+        d.style((255, 248, 220), (150, 120, 60), 0.01)
+        d.rect(left, y - 0.08, right, y + 0.08, 0.04)
+        for h, what, when, side in marks:
+            x = left + (right - left) * (h - start) / hours
+            d.style(None, DARK, 0.012)
+            d.line([(x, y - 0.13 if side < 0 else y + 0.13), (x, y)])
+            lx = min(max(x, left + 0.3), right - 0.3)
+            top = y - 0.3 if side < 0 else y + 0.27
+            d.label(lx, top, what, 8, True)
+            d.label(lx, top + 0.13, when, 7)
+
+    bar(0.45, 0, 24, ((0, "Earth forms", "midnight", -1), (4.2, "first tiny life", "about 4 am", 1)))
+    zx = left + (right - left) * 21 / 24
+    d.style((120, 200, 255), (60, 130, 220), 0.01)
+    d.rect(zx, 0.37, right, 0.53)
+    d.style(None, (60, 130, 220), 0.01)
+    d.line([(zx, 0.53), (left, 1.07)])
+    d.line([(right, 0.53), (right, 1.07)])
+    d.label((zx + right) / 2 - 0.2, 0.28, "the last 3 hours:", 7, True, (40, 90, 170))
+    bar(1.15, 21, 3, ((21.55, "life on land", "9:33 pm", 1), (22.8, "dinosaurs", "10:48 pm", 1),
+                      (23.66, "dinosaurs gone", "11:39 pm", -1),
+                      (23.998, "people", "6 seconds to midnight", 1)))
+    d.label((left + right) / 2, 1.86, "If the Earth's whole story were one day", 8, True, (120, 90, 30))
 
 
 def needs(d):
@@ -222,12 +229,11 @@ def distances(d):
     d.style(SUN, SUN_EDGE, 0.015)
     d.polygon([(-0.3 + 0.55 * math.cos(a), 0.45 + 0.55 * math.sin(a))
                for a in [-t + 2 * t * k / 24 for k in range(25)]])
-    scale = 2.8 / 228
-    for name, km, pic, note in (("Venus", 108, "venussm.jpg", "too hot"),
-                                ("Earth", 150, "earth2sm.jpg", "just right"),
-                                ("Mars", 228, "marssm.jpg", "too cold")):
-        x = 0.3 + km * scale
-        d.picture(pic, x, 0.42, 0.32 if name != "Mars" else 0.26)
-        d.label(x, 0.8, name, 8, True)
-        d.label(x, 0.95, note, 8)
-        d.label(x, 0.17, "%d million km" % km, 7)
+    # Not to scale: the planets in order, with their distances written.
+    for x, name, km, pic, size, note in ((0.85, "Venus", 108, "venussm.jpg", 0.42, "too hot"),
+                                         (1.85, "Earth", 150, "earth2sm.jpg", 0.44, "just right"),
+                                         (2.85, "Mars", 228, "marssm.jpg", 0.26, "too cold")):
+        d.picture(pic, x, 0.42, size)
+        d.label(x, 0.83, name, 9, True)
+        d.label(x, 0.97, note, 8)
+        d.label(x, 0.12, "%d million km" % km, 7)
