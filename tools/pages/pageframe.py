@@ -46,10 +46,10 @@ class PrintCol:
     """Starts the next print column; the screen version runs on."""
 
 
-def make_context(mf, medium, kind, theme):
+def make_context(mf, medium, kind, theme, overrides=None):
     t = THEMES[theme]
     i = 0 if medium == "screen" else 1
-    sz = {k: v[i] for k, v in SIZES[kind].items()}
+    sz = {k: v[i] for k, v in dict(SIZES[kind], **(overrides or {})).items()}
     body_face = "Arial" if kind == "kids" else "Times New Roman"
     ink = (lambda c: c) if medium == "screen" else (lambda c: (0, 0, 0))
     ctx = Context()
@@ -113,7 +113,7 @@ def draw_title(ctx, x, y, title):
 def screen_page(page):
     width = page.screen_width or SCREEN_W
     mf = wmfwriter.Metafile(width, SCREEN_H)
-    ctx = make_context(mf, "screen", page.kind, page.theme)
+    ctx = make_context(mf, "screen", page.kind, page.theme, page.sizes)
     t = THEMES[page.theme]
     mf.pen(t["border"], 30)
     mf.brush(t["page"])
@@ -133,7 +133,7 @@ def screen_page(page):
 
 def print_page(page):
     mf = wmfwriter.Metafile(PRINT_W, PRINT_H)
-    ctx = make_context(mf, "print", page.kind, page.theme)
+    ctx = make_context(mf, "print", page.kind, page.theme, page.sizes)
     y = draw_title(ctx, 0, 0, page.title)
     mf.pen(None)
     mf.brush((0, 0, 0))

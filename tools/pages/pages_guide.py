@@ -1,1 +1,105 @@
-PAGES = []
+"""The teachers' guide: five pages on using the program in class."""
+
+from layout import B, Box, H, P, Small
+from page import Page
+from pageframe import Col
+
+GUIDE = "Teachers' Guide"
+
+
+def guide(n, title, blocks):
+    return Page("guide%d" % n, GUIDE, n, 5, title, blocks)
+
+
+PAGES = [
+    guide(1, "Getting started", [
+        H("The main menu"),
+        P("The main menu lists the topics of the series. **The Tides**, **The Sun and other "
+          "Stars** and **Life on Earth** are in this title; the others say they are still to come."),
+        P("From the main menu you also reach the **Introduction**, this **Teachers' Guide**, the "
+          "**Multiple Choice Wizard**, the **Worksheet Catalogue** and the **Acknowledgments**. "
+          "**Exit** closes the program."),
+        H("The sound switch"),
+        P("**Sound On** and **Sound Off**, at the top left of the main menu, switch all the "
+          "sounds: clicks, reward sounds and fanfares. Choose Sound Off for quiet working."),
+        Col,
+        H("A topic screen"),
+        P("Each topic opens with a picture and its buttons:"),
+        B("**Key Facts** (top): illustrated pages for pupils. **Next Page** and **Previous Page** "
+          "turn them; **Exit** goes back."),
+        B("**Teacher's Notes** (top): objectives, background, misconceptions, activities and the "
+          "links between the quiz and the key facts."),
+        B("**Multiple Choice**, **Labelling Activity**, **Ordering Activity** (bottom) and "
+          "**Exit**."),
+        Box(Small("**Tip:** read the Key Facts together on a projector before pupils try the "
+                  "quiz on their own.")),
+    ]),
+    guide(2, "The quiz and its rewards", [
+        H("Ten questions"),
+        P("**Multiple Choice** asks ten questions on the topic, each with four options. Pupils "
+          "click an option, then **Next Question >>**. Every answer is in the Key Facts."),
+        H("Results"),
+        P("After the last question, **Check Score >>** shows the score out of ten with a message "
+          "and a reward sound: the higher the score, the grander the sound."),
+        P("**Check Wrong Answers** lists the questions answered wrongly, so pupils can look them "
+          "up in the Key Facts and try again."),
+        Col,
+        H("The certificate"),
+        P("A perfect score of ten out of ten earns a certificate. The pupil types a name in the "
+          "box and clicks **Print Certificate**."),
+        H("Using the quiz in class"),
+        B("As a starter: the class votes on each answer before it is clicked."),
+        B("As a check: pupils work alone and note their score and wrong answers."),
+        B("As revision: pupils write the fact that answers each wrong question."),
+    ]),
+    guide(3, "Labelling and ordering", [
+        H("Labelling Activity"),
+        P("A picture with labels beside it. Pupils **drag each label** to the part of the "
+          "picture it names and drop it there."),
+        H("Ordering Activity"),
+        P("Pictures or sentences to put in order, such as the stages in the life of a star. "
+          "Pupils **drag them into place**, from first to last."),
+        Col,
+        H("Where to find them"),
+        P("The activities are in **The Sun and other Stars** and **Life on Earth**. The Tides "
+          "has none; its buttons say so."),
+        H("Ideas"),
+        B("Pairs take turns: one drags, the other explains why."),
+        B("Afterwards, pupils draw and label their own diagram from memory."),
+        B("On a whiteboard, pupils come up one at a time to place a label."),
+    ]),
+    guide(4, "The Multiple Choice Wizard", [
+        P("The Wizard lets you write your own ten-question worksheets, for any subject, which "
+          "pupils then answer as a quiz."),
+        H("Writing a worksheet"),
+        B("Type a **title** of up to 25 characters. It names the worksheet in the catalogue."),
+        B("Write **ten questions**, each with **four options**."),
+        B("For each question, **tick the one right option**."),
+        B("Click **Save Worksheet** when all ten are done."),
+        Col,
+        H("Good questions"),
+        B("Keep questions short and test one idea each."),
+        B("Make the wrong options believable: use common mistakes."),
+        B("Mix the place of the right answer, so that A to D are all used."),
+        Box(Small("**Tip:** let pupils write worksheets for each other: writing good wrong "
+                  "options shows real understanding.")),
+    ]),
+    guide(5, "Catalogue, printing and ideas", [
+        H("The Worksheet Catalogue"),
+        P("The catalogue lists saved worksheets by title, **24 titles a page**. Choose one, "
+          "then:"),
+        B("**open** it as a quiz, with score, wrong answers and certificate;"),
+        B("**edit** it in the Wizard;"),
+        B("**delete** it when it is no longer needed."),
+        H("Printing notes pages"),
+        P("Every notes page has a **Print** button at the top right. It prints a black-and-white "
+          "version laid out for A4 or Letter paper."),
+        Col,
+        H("Classroom ideas"),
+        B("**Tides:** compare a week of tide times with a Moon diary."),
+        B("**The Sun:** make a scale model of the Sun and the Earth in the playground."),
+        B("**Life:** stretch a timeline rope of the Earth's story across the hall."),
+        B("Print the Key Facts for homework, then quiz the class the next day."),
+        B("Finish a topic with a worksheet the pupils wrote themselves."),
+    ]),
+]
