@@ -1,6 +1,7 @@
 """The teachers' guide: five pages on using the program in class."""
 
-from layout import B, Box, H, P, Small
+import mockups
+from layout import B, Box, Diagram, H, P, Small
 from page import Page
 from pageframe import Col
 
@@ -13,16 +14,17 @@ def guide(n, title, blocks):
 
 PAGES = [
     guide(1, "Getting started", [
+        Diagram(mockups.main_menu, 3.1, 2.25),
         H("The main menu"),
-        P("The main menu lists the topics of the series. **The Tides**, **The Sun and other "
-          "Stars** and **Life on Earth** are in this title; the others say they are still to come."),
+        P("Three topics are in this title: **The Tides**, **The Sun and other Stars** and **Life "
+          "on Earth**. The grey ones are still to come."),
+        Col,
         P("From the main menu you also reach the **Introduction**, this **Teachers' Guide**, the "
           "**Multiple Choice Wizard**, the **Worksheet Catalogue** and the **Acknowledgments**. "
           "**Exit** closes the program."),
         H("The sound switch"),
-        P("**Sound On** and **Sound Off**, at the top left of the main menu, switch all the "
+        P("**Sound On** and **Sound Off**, at the top right of the main menu, switch all the "
           "sounds: clicks, reward sounds and fanfares. Choose Sound Off for quiet working."),
-        Col,
         H("A topic screen"),
         P("Each topic opens with a picture and its buttons:"),
         B("**Key Facts** (top): illustrated pages for pupils. **Next Page** and **Previous Page** "
@@ -31,19 +33,18 @@ PAGES = [
           "links between the quiz and the key facts."),
         B("**Multiple Choice**, **Labelling Activity**, **Ordering Activity** (bottom) and "
           "**Exit**."),
-        Box(Small("**Tip:** read the Key Facts together on a projector before pupils try the "
-                  "quiz on their own.")),
     ]),
     guide(2, "The quiz and its rewards", [
         H("Ten questions"),
         P("**Multiple Choice** asks ten questions on the topic, each with four options. Pupils "
           "click an option, then **Next Question >>**. Every answer is in the Key Facts."),
+        Diagram(mockups.quiz, 3.3, 1.6),
+        Col,
         H("Results"),
         P("After the last question, **Check Score >>** shows the score out of ten with a message "
           "and a reward sound: the higher the score, the grander the sound."),
         P("**Check Wrong Answers** lists the questions answered wrongly, so pupils can look them "
           "up in the Key Facts and try again."),
-        Col,
         H("The certificate"),
         P("A perfect score of ten out of ten earns a certificate. The pupil types a name in the "
           "box and clicks **Print Certificate**."),
@@ -53,6 +54,7 @@ PAGES = [
         B("As revision: pupils write the fact that answers each wrong question."),
     ]),
     guide(3, "Labelling and ordering", [
+        Diagram(mockups.labelling, 3.3, 1.35),
         H("Labelling Activity"),
         P("A picture with labels beside it. Pupils **drag each label** to the part of the "
           "picture it names and drop it there."),
@@ -77,6 +79,7 @@ PAGES = [
         B("For each question, **tick the one right option**."),
         B("Click **Save Worksheet** when all ten are done."),
         Col,
+        Diagram(mockups.wizard, 3.3, 1.95),
         H("Good questions"),
         B("Keep questions short and test one idea each."),
         B("Make the wrong options believable: use common mistakes."),
@@ -95,6 +98,7 @@ PAGES = [
         P("Every notes page has a **Print** button at the top right. It prints a black-and-white "
           "version laid out for A4 or Letter paper."),
         Col,
+        Diagram(mockups.catalogue, 3.3, 1.6),
         H("Classroom ideas"),
         B("**Tides:** compare a week of tide times with a Moon diary."),
         B("**The Sun:** make a scale model of the Sun and the Earth in the playground."),

@@ -43,8 +43,9 @@ SOURCES = [
 def source_blocks():
     out = []
     for what, where, used, source, licence, credit in SOURCES:
+        end = "" if credit.endswith(".\u201d") else "."
         out.append(Small("**%s**, %s. Used for %s. Source: %s. Licence: %s. Attribution asked: "
-                         "%s." % (what, where, used, source, licence, credit.rstrip("."))))
+                         "%s%s" % (what, where, used, source, licence, credit, end)))
     return out
 
 
@@ -56,7 +57,7 @@ PAGES = [
         B("**The Tides**"),
         B("**The Sun and other Stars**"),
         B("**Life on Earth**"),
-        Row(Picture("tidesm.jpg", 0.75), Picture("sunsm.jpg", 0.75),
+        Row(Picture("tide.jpg", 0.75), Picture("sunsm.jpg", 0.75),
             Picture("earth2sm.jpg", 0.75)),
         Col,
         H("How to use it"),
@@ -99,7 +100,8 @@ PAGES = [
         Small("All are public domain or free to use with a credit; none carries a share-alike or "
               "copyleft condition. Maps and clip art are used downscaled or cropped."),
         _sources[0],
+        _sources[1],
         Col,
-        *_sources[1:],
+        *_sources[2:],
     ], screen_width=ACK_SCREEN_WIDTH, sizes=dict(small=(166, 210), heading=(220, 260))),
 ]
