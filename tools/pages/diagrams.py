@@ -78,13 +78,14 @@ def tide_bulges(d):
 
 
 def spring_neap(d):
-    """3.2 x 2.45 in: Sun, Earth and Moon in line (spring) and at a right
+    """3.2 x 2.5 in: Sun, Earth and Moon in line (spring) and at a right
     angle (neap). The bulges always point at the Moon."""
     for row, (name, note) in enumerate((("Spring tides:", "Sun, Moon and Earth in a line"),
                                         ("Neap tides:", "the Moon at a right angle"))):
-        y = 0.72 + row * 1.25
-        d.label(0.0, y - 0.5, name, 10, True, align="left")
-        d.label(0.95, y - 0.5, note, 9, align="left")
+        y = 0.72 + row * 1.32
+        top = y - (0.5 if row == 0 else 0.64)
+        d.label(0.0, top, name, 10, True, align="left")
+        d.label(0.95, top, note, 9, align="left")
         d.style(None, (150, 150, 160), 0.01)
         if row == 0:
             d.line([(0.5, y), (3.0, y)])

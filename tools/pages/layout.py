@@ -293,6 +293,8 @@ class Drawing:
     def __init__(self, ctx, x0, y0, unit):
         self.ctx, self.mf, self.x0, self.y0, self.u = ctx, ctx.mf, x0, y0, unit
         self.print = ctx.medium == "print"
+        # Labels turn black on paper, except on drawings of dark screens.
+        self.keep_colors = False
 
     def p(self, x, y):
         return (self.x0 + x * self.u, self.y0 + y * self.u)
@@ -322,7 +324,7 @@ class Drawing:
     def label(self, x, y, s, size=10, bold=False, color=None, align="center", face="Arial"):
         """Text centred (or left/right aligned) with its baseline at y."""
         color = color or self.ctx.colors["text"]
-        if self.print and color != (255, 255, 255):
+        if self.print and not self.keep_colors and color != (255, 255, 255):
             color = (0, 0, 0)
         self.mf.font(face, int(size * 20 * self.ctx.scale), bold)
         a = {"center": wmfwriter.TA_CENTER, "left": wmfwriter.TA_LEFT, "right": wmfwriter.TA_RIGHT}[align]

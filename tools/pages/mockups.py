@@ -27,6 +27,7 @@ MENU_ITEMS = [  # caption, left, top, width, height (twips), open in this title
 
 
 def window(d, w, h, title):
+    d.keep_colors = True
     d.style((235, 235, 240), (90, 90, 110), 0.01)
     d.rect(0, 0, w, h, 0.04)
     d.style(NAVY, None)
@@ -43,15 +44,16 @@ def main_menu(d):
     for i, caption in enumerate(("Sound On", "Sound Off")):
         y = (120 + 360 * i + 130) * s
         d.style(WHITE if i == 0 else None, WHITE, 0.01)
-        d.ellipse(10440 * s + 0.04, y, 0.03, 0.03)
-        d.label(10440 * s + 0.1, y + 0.03, caption, 6, True, WHITE, align="left")
+        d.ellipse(10200 * s, y, 0.025, 0.025)
+        d.label(10200 * s + 0.05, y + 0.025, caption, 5.5, False, WHITE, align="left")
     d.style((10, 10, 20), (120, 120, 140), 0.005)
     d.rect(6960 * s, 1080 * s, (6960 + 4815) * s, (1080 + 3615) * s)
     diagrams.earth(d, (6960 + 2400) * s, 2500 * s, 0.28)
     for caption, l, t, w, h, live in MENU_ITEMS:
         d.style(BUTTON if live else GREYED, None)
         d.rect(l * s, t * s, (l + w) * s, (t + h) * s, 0.02)
-        d.label((l + w / 2) * s, (t + h / 2) * s + 0.035, caption, 6, live, INK)
+        if live:  # the greyed topics stay blank: their names would not fit this small
+            d.label((l + w / 2) * s, (t + h / 2) * s + 0.03, caption, 5.5, False, INK)
 
 
 WHITE = (255, 255, 255)

@@ -69,6 +69,8 @@ PAGES = [
         B("Pairs take turns: one drags, the other explains why."),
         B("Afterwards, pupils draw and label their own diagram from memory."),
         B("On a whiteboard, pupils come up one at a time to place a label."),
+        B("Before the activity, ask what pupils already know about each picture; afterwards, "
+          "check their ideas against the Key Facts."),
     ]),
     guide(4, "The Multiple Choice Wizard", [
         P("The Wizard lets you write your own ten-question worksheets, for any subject, which "
@@ -78,6 +80,10 @@ PAGES = [
         B("Write **ten questions**, each with **four options**."),
         B("For each question, **tick the one right option**."),
         B("Click **Save Worksheet** when all ten are done."),
+        H("Before you save"),
+        P("Check that every question has one tick, and that the title says clearly what the "
+          "worksheet is about: pupils choose worksheets by their titles. A saved worksheet can "
+          "be changed later from the Worksheet Catalogue."),
         Col,
         Diagram(mockups.wizard, 3.3, 1.95),
         H("Good questions"),
@@ -97,6 +103,8 @@ PAGES = [
         H("Printing notes pages"),
         P("Every notes page has a **Print** button at the top right. It prints a black-and-white "
           "version laid out for A4 or Letter paper."),
+        B("Print Key Facts pages for pupils' science books or a wall display."),
+        B("Print the Teacher's Notes to plan a lesson away from the computer."),
         Col,
         Diagram(mockups.catalogue, 3.3, 1.6),
         H("Classroom ideas"),

@@ -48,7 +48,7 @@ PAGES = [
         P("From one high tide to the next is about **12 and a half hours**."),
     ]),
     key(3, "Spring tides and neap tides", [
-        Diagram(diagrams.spring_neap, 3.2, 2.45),
+        Diagram(diagrams.spring_neap, 3.2, 2.5),
         H("The Sun helps"),
         P("The Sun pulls on the seas too, but only about **half as much** as the Moon."),
         Col,
