@@ -30,7 +30,7 @@ GREY = (90, 90, 100)
 # Type sizes in twips (20 per point): screen, print.
 SIZES = {
     "kids": dict(title=(440, 500), heading=(300, 340), body=(270, 300), small=(200, 220), caption=(210, 230)),
-    "teacher": dict(title=(360, 440), heading=(240, 260), body=(226, 240), small=(180, 200), caption=(180, 200)),
+    "teacher": dict(title=(360, 440), heading=(240, 260), body=(226, 240), small=(180, 240), caption=(180, 200)),
 }
 
 
