@@ -287,6 +287,19 @@ class Diagram(Block):
         return y + self.height(ctx, width)
 
 
+class PrintOnly(Block):
+    """A block only the paper version has room for."""
+
+    def __init__(self, block):
+        self.block = block
+
+    def height(self, ctx, width):
+        return self.block.height(ctx, width) if ctx.medium == "print" else 0
+
+    def draw(self, ctx, x, y, width):
+        return self.block.draw(ctx, x, y, width) if ctx.medium == "print" else y
+
+
 class Drawing:
     """Diagram coordinates in inches from the diagram's top-left corner."""
 

@@ -141,6 +141,8 @@ def print_page(page):
     cols = split_columns(page.blocks, PrintCol)
     shares = page.print_shares or [1.0 / len(cols)] * len(cols)
     flow(ctx, cols, 0, y + 220, PRINT_W, PRINT_H - 400, 400, shares, page.file + " (print)")
+    mf.pen(None)
+    mf.brush((0, 0, 0))
     mf.rectangle(0, PRINT_H - 330, PRINT_W, PRINT_H - 315)
     footer(ctx, 0, PRINT_W, PRINT_H - 60, page, (0, 0, 0))
     return mf, ctx

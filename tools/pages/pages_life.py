@@ -1,7 +1,7 @@
 """Life on Earth: three pages of key facts, one of teacher's notes."""
 
 import diagrams
-from layout import B, Box, Diagram, H, P, Picture, Row, Side, Small
+from layout import B, Box, Diagram, H, P, PrintOnly, Small
 from page import Page
 from pageframe import Col
 
@@ -68,6 +68,7 @@ PAGES = [
               "about 3.5 billion years old. Animals appear about 600 million years ago; dinosaurs "
               "about 230 million; the non-bird dinosaurs died out 66 million years ago after an "
               "asteroid struck Mexico. Our own species is about 300,000 years old."),
+        PrintOnly(Diagram(diagrams.life_day, 3.3, 1.9)),
         Small("The Earth lies where water can stay liquid, and its air and magnetic field shield "
               "life. Venus (about 465 \u00b0C) is hotter than Mercury: its thick carbon dioxide air, "
               "90 times the pressure of ours, traps heat under clouds of sulfuric acid. Mars "

@@ -1,7 +1,7 @@
 """The Sun and other stars: two pages of key facts, one of teacher's notes."""
 
 import diagrams
-from layout import B, Box, Diagram, H, P, Picture, Side, Small
+from layout import B, Box, Diagram, H, P, Picture, PrintOnly, Side, Small
 from page import Page
 from pageframe import Col
 
@@ -58,6 +58,7 @@ PAGES = [
               "away; light, at about 300,000 km a second, takes 8 minutes 20 seconds to reach us. "
               "In its core, at about 15 million \u00b0C, hydrogen fuses into helium and releases "
               "energy."),
+        PrintOnly(Diagram(diagrams.star_life, 3.3, 1.2)),
         Small("Stars form when gravity pulls together gas and dust in a nebula. In about 5 billion "
               "years the Sun will swell into a red giant, probably swallowing Mercury and Venus, "
               "then shed its outer layers and leave a white dwarf about the size of the Earth. "

@@ -1,7 +1,7 @@
 """The tides: three pages of key facts for pupils, two of teacher's notes."""
 
 import diagrams
-from layout import B, Box, Diagram, H, P, Picture, Side, Small
+from layout import B, Box, Diagram, H, P, Picture, PrintOnly, Side, Small
 from page import Page
 from pageframe import Col
 
@@ -69,6 +69,7 @@ PAGES = [
         B("Explain why most coasts have two high tides a day, about 12 h 25 min apart."),
         B("Tell spring tides from neap tides and link them to the phases of the Moon."),
         H("Background: the two bulges"),
+        PrintOnly(Diagram(diagrams.tide_bulges, 3.2, 1.75)),
         P("Gravity weakens with distance. The Moon pulls the ocean on the near side of the Earth "
           "a little more strongly than it pulls the Earth's centre, and the centre more strongly "
           "than the ocean on the far side. The difference stretches the oceans into two bulges: "
@@ -90,6 +91,7 @@ PAGES = [
           "about every seven days."),
     ]),
     notes(2, "The Tides: misconceptions and activities", [
+        PrintOnly(Diagram(diagrams.spring_neap, 3.2, 2.5)),
         H("Common misconceptions"),
         B("\u2018The wind makes the tides.\u2019 Wind and storms can raise the sea for a while (a storm "
           "surge), but the steady rhythm comes from the Moon and the Sun."),
