@@ -1,7 +1,9 @@
 #include "platform/textlabel.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace platform {
 
@@ -62,6 +64,29 @@ void TextLabel::applyPalette() {
     p.setColor(QPalette::Disabled, QPalette::WindowText, dim);
     p.setColor(QPalette::Disabled, QPalette::Window, back_);
     setPalette(p);
+}
+
+void TextLabel::setClickable(bool clickable) {
+    clickable_ = clickable;
+    setFocusPolicy(clickable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TextLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (clickable_ && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        click();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void TextLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        // A dotted ring in the text colour shows which button the keys press.
+        QPainter painter(this);
+        painter.setPen(QPen(fore_, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void TextLabel::click() {

@@ -28,8 +28,9 @@ public:
     void setOpaque(bool opaque);
     bool isOpaque() const { return opaque_; }
     void setBorder(bool single);
-    // Marks the label as a button for assistive technology.
-    void setClickable(bool clickable) { clickable_ = clickable; }
+    // Marks the label as a button: for assistive technology, and reachable
+    // with the Tab key and pressed with Space or Enter.
+    void setClickable(bool clickable);
     bool isClickable() const { return clickable_; }
 
 public slots:
@@ -45,6 +46,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyPalette();

@@ -91,6 +91,18 @@ private slots:
         QCOMPARE(platform::AppWindow::instance().frontScreen(), &cover());
     }
 
+    void buttonsArePressedFromTheKeyboard() {
+        testenv::Fixture env;
+        ProbeScreen& screen = probe();
+        screen.button->setClickable(true);
+        screen.showScreen();
+        QCOMPARE(screen.button->focusPolicy(), Qt::TabFocus);
+        QTest::keyClick(screen.button, Qt::Key_A);
+        QVERIFY(platform::ScreenRegistry::instance().isLoaded("probe"));
+        QTest::keyClick(screen.button, Qt::Key_Space);
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("probe"));
+    }
+
     void disabledLabelIgnoresClicks() {
         testenv::Fixture env;
         ProbeScreen& screen = probe();
