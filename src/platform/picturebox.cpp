@@ -1,6 +1,5 @@
 #include "platform/picturebox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -52,16 +51,6 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const QRectF target =
         mode_ == Mode::Stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), picture_.naturalSize());
     picture_.draw(painter, target);
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved();
-    event->ignore(); // the screen beneath treats it as its own background
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
 }
 
 } // namespace platform

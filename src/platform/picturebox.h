@@ -27,14 +27,8 @@ public:
     // A picture box paints its background; an image box is transparent.
     void setOpaque(bool opaque);
 
-signals:
-    void mouseMoved();
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void fitToPicture();
