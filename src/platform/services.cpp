@@ -5,6 +5,8 @@
 #include "platform/qtsoundplayer.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 
 namespace platform {
 namespace {
@@ -44,6 +46,21 @@ std::unique_ptr<Printer> makePrinter() {
 
 void setPrinterFactory(std::function<std::unique_ptr<Printer>()> factory) {
     printerFactory = std::move(factory);
+}
+
+bool printJob(const std::function<void(Printer&)>& job) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    bool printed = false;
+    try {
+        std::unique_ptr<Printer> printer = makePrinter();
+        job(*printer);
+        printed = true;
+    } catch (const PrinterError&) {
+    }
+    QGuiApplication::restoreOverrideCursor();
+    if (!printed)
+        messages().ok(QString::fromLatin1(kPrinterProblem));
+    return printed;
 }
 
 void endProgram() {

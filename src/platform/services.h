@@ -22,6 +22,14 @@ void setMessages(Messages* messages); // not owned; null restores the default
 std::unique_ptr<Printer> makePrinter();
 void setPrinterFactory(std::function<std::unique_ptr<Printer>()> factory);
 
+// What the user is told when a print job fails.
+inline const char* const kPrinterProblem = "There was a problem printing to your printer.";
+
+// Runs one print job on a fresh printer under the hourglass. A printer
+// failure stops the job and is reported to the user with kPrinterProblem.
+// Returns whether the job reached its end.
+bool printJob(const std::function<void(Printer&)>& job);
+
 // Ends the program at once.
 void endProgram();
 void setEndProgram(std::function<void()> end);

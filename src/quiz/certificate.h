@@ -14,8 +14,6 @@ namespace quiz {
 
 // Messages for the results screen to show around Printpage.
 inline const QString kCertificatePrinting = QStringLiteral("Your certificate is now printing.");
-inline const QString kCertificatePrinterProblem =
-    QStringLiteral("There was a problem printing to your printer.");
 inline const QString kCertificateCancelled = QStringLiteral("Printing has been cancelled.");
 
 struct Certificate {

@@ -13,9 +13,7 @@
 #include "quiz/scoring.h"
 #include "quiz/wrong.h"
 
-#include <QCursor>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -149,16 +147,9 @@ void ResultsScreen::Printpage() {
     certificate.name = Text1->text();
     certificate.score = state().score;
     certificate.total = state().total;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    bool printed = false;
-    try {
-        std::unique_ptr<platform::Printer> printer = platform::makePrinter();
-        quiz::Printpage(*printer, certificate);
-        printed = true;
-    } catch (const platform::PrinterError&) {
-    }
-    QGuiApplication::restoreOverrideCursor();
-    platform::messages().ok(printed ? kCertificatePrinting : kCertificatePrinterProblem);
+    if (platform::printJob(
+            [&certificate](platform::Printer& printer) { quiz::Printpage(printer, certificate); }))
+        platform::messages().ok(kCertificatePrinting);
 }
 
 ResultsScreen& Welldone() {

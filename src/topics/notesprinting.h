@@ -7,12 +7,10 @@ class Picture;
 
 namespace topics {
 
-inline const char* const kPrinterProblem = "There was a problem printing to your printer.";
-
 // Prints the print version of a notes or guide page: an empty line, then the
 // picture at its natural size with its top-left corner at 1000, 1000 twips,
-// then the end of the document. A failure is reported to the user; nothing
-// on screen changes. Returns whether the page went to the printer.
+// then the end of the document. A failure is reported to the user (see
+// platform::printJob); nothing on screen changes. Returns whether the page went to the printer.
 bool printNotesPage(const platform::Picture& page);
 
 } // namespace topics
