@@ -1,13 +1,13 @@
 // Corvella: the program starts on the title screen; everything afterwards
 // happens in the event loop.
 
-#include "app/startup.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    app::beforeApplication();
+    shell::beforeApplication();
     QApplication application(argc, argv);
-    app::start();
+    shell::start();
     return application.exec();
 }

@@ -7,18 +7,18 @@
 //          pages are used when it has them)
 // --grab   also saves a picture of each screen into DIR, for looking at
 
-#include "app/intro0.h"
-#include "app/sharedstate.h"
-#include "app/titlefrm.h"
+#include "common/sharedstate.h"
 #include "platform/appwindow.h"
 #include "platform/fonts.h"
 #include "platform/mediapaths.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
-#include "quiz/multiple.h"
-#include "quiz/welldone.h"
-#include "quiz/wrong.h"
-#include "topics/teacher.h"
+#include "quiz/quizscreen.h"
+#include "quiz/resultsscreen.h"
+#include "quiz/wronganswersscreen.h"
+#include "shell/menuscreen.h"
+#include "shell/titlescreen.h"
+#include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
 #include "worksheets/questionfile.h"
 
@@ -102,18 +102,18 @@ int main(int argc, char** argv) {
     QTemporaryDir copy;
     platform::setContentRoot(prepareContent(page, copy));
 
-    app::intro0().showScreen();
+    shell::menuScreen().showScreen();
     paintNow();
     grab("menu");
     if (!grabDir.isEmpty()) {
-        app::Titlefrm().grab().save(grabDir + "/title.png");
-        app::Titlefrm().unload();
-        app::intro0().Label2_Click(15);
+        shell::titleScreen().grab().save(grabDir + "/title.png");
+        shell::titleScreen().unload();
+        shell::menuScreen().onMenuItemClicked(shell::MenuItem::SunAndStars);
         grab("sun");
-        topics::sun().Label3_Click(2);
-        app::intro0().Label2_Click(9);
+        topics::sunScreen().onButtonClicked(topics::TopicButton::Exit);
+        shell::menuScreen().onMenuItemClicked(shell::MenuItem::LifeOnEarth);
         grab("life");
-        topics::life().Label3_Click(2);
+        topics::lifeScreen().onButtonClicked(topics::TopicButton::Exit);
         settle();
     }
 
@@ -122,52 +122,52 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         // Opening a topic screen from the menu.
         clock.start();
-        app::intro0().Label2_Click(5);
+        shell::menuScreen().onMenuItemClicked(shell::MenuItem::Tides);
         paintNow();
         openTopic.push_back(clock.nsecsElapsed());
         if (run == 0)
             grab("tides");
 
         // A page change on the notes screen.
-        topics::tides().Label3_Click(4);
+        topics::tidesScreen().onButtonClicked(topics::TopicButton::KeyFacts);
         paintNow();
         clock.start();
-        topics::teacher().Label3_Click(2);
+        topics::notesScreen().onButtonClicked(topics::PageButton::Next);
         paintNow();
         pageChange.push_back(clock.nsecsElapsed());
         if (run == 0)
             grab("notes");
-        topics::teacher().Label3_Click(1);
+        topics::notesScreen().onButtonClicked(topics::PageButton::Exit);
         settle();
 
         // Loading a question file.
         QFile file(platform::resolveContentPath("multiple\\The Tides.txt"));
         clock.start();
         file.open(QIODevice::ReadOnly);
-        worksheets::loadquest(file);
+        worksheets::loadQuestionSet(file);
         file.close();
         loadFile.push_back(clock.nsecsElapsed());
 
         // Opening the quiz from the topic screen, to the first painted question.
         clock.start();
-        topics::tides().Label3_Click(0);
+        topics::tidesScreen().onButtonClicked(topics::TopicButton::MultipleChoice);
         paintNow();
         openQuiz.push_back(clock.nsecsElapsed());
         if (run == 0) {
             grab("quiz");
             for (int q = 0; q < 10; ++q)
-                quiz::multiple().Label3_Click(1);
+                quiz::quizScreen().onButtonClicked(quiz::QuizButton::NextQuestion);
             settle();
             paintNow();
             grab("results");
-            quiz::Welldone().Label3_Click(0);
+            quiz::resultsScreen().onButtonClicked(quiz::ResultsButton::FollowUp);
             grab("wrong");
-            quiz::Wrong().Label3_Click(1);
+            quiz::wrongAnswersScreen().onExitClicked();
         } else {
-            quiz::multiple().Label3_Click(2);
+            quiz::quizScreen().onButtonClicked(quiz::QuizButton::Exit);
         }
         settle();
-        topics::tides().Label3_Click(2);
+        topics::tidesScreen().onButtonClicked(topics::TopicButton::Exit);
         settle();
     }
     std::printf("runs: %d\n", runs);

@@ -81,9 +81,9 @@ int main(int argc, char** argv) {
         long long at = 0;
         for (const char* p = text.c_str(); *p;) {
             if (std::sscanf(p, "painted %63s %lld", name, &at) == 2) {
-                if (!std::strcmp(name, "Titlefrm"))
+                if (!std::strcmp(name, "titleScreen"))
                     titleNs = at;
-                if (!std::strcmp(name, "intro0"))
+                if (!std::strcmp(name, "menuScreen"))
                     menuNs = at;
             }
             const char* eol = std::strchr(p, '\n');

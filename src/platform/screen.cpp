@@ -152,7 +152,7 @@ void Screen::highlightOnHover(TextLabel* button) {
 void Screen::mouseMoveEvent(QMouseEvent*) {
     for (TextLabel* button : std::as_const(hoverButtons_))
         button->setOpaque(false);
-    Form_MouseMove();
+    onBareScreenMouseMove();
 }
 
 void Screen::paintEvent(QPaintEvent*) {

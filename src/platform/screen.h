@@ -70,11 +70,13 @@ public:
     void highlightOnHover(TextLabel* button);
 
     // Runs the screen's load steps; called once by the registry.
-    void runLoad() { Form_Load(); }
+    void runLoad() { onLoad(); }
 
 protected:
-    virtual void Form_Load() {}
-    virtual void Form_MouseMove() {}
+    // The load steps, run once when the screen is first touched.
+    virtual void onLoad() {}
+    // The pointer moved over the bare screen, not over a control.
+    virtual void onBareScreenMouseMove() {}
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

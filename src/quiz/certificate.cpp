@@ -63,7 +63,7 @@ void frames(platform::Printer& printer) {
 
 } // namespace
 
-void Printpage(platform::Printer& printer, const Certificate& certificate) {
+void printCertificate(platform::Printer& printer, const Certificate& certificate) {
     printer.setFontName(QStringLiteral("Times New Roman"));
 
     printer.setForeColor(kBlue);

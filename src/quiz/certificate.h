@@ -12,12 +12,12 @@ class Printer;
 
 namespace quiz {
 
-// Messages for the results screen to show around Printpage.
+// Messages for the results screen to show around printCertificate.
 inline const QString kCertificatePrinting = QStringLiteral("Your certificate is now printing.");
 inline const QString kCertificateCancelled = QStringLiteral("Printing has been cancelled.");
 
 struct Certificate {
-    QString subject; // certsubject
+    QString subject; // certificateSubject
     // The subject's width in the results screen's own font, in twips; a
     // subject wider than a quarter of the page is printed smaller.
     double subjectWidth = 0;
@@ -28,6 +28,6 @@ struct Certificate {
 
 // Prints the page and ends the document. A platform::PrinterError stops it
 // at the failing step, without ending the document, and reaches the caller.
-void Printpage(platform::Printer& printer, const Certificate& certificate);
+void printCertificate(platform::Printer& printer, const Certificate& certificate);
 
 } // namespace quiz

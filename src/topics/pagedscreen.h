@@ -1,11 +1,9 @@
 #pragma once
 // The common build of the notes screen and the teachers' guide: the page on
-// screen, its print version, the page label and four command labels, with
+// screen, its print version, the page label and four text buttons, with
 // printing and paging.
 
 #include "platform/screen.h"
-
-#include <array>
 
 namespace platform {
 class PictureBox;
@@ -14,31 +12,42 @@ class TextLabel;
 
 namespace topics {
 
+// The buttons of a paged screen; the numbers are their indices as clicks report them.
+enum class PageButton { Print = 0, Exit = 1, Next = 2, Previous = 3 };
+
 class PagedScreen : public platform::Screen {
     Q_OBJECT
 public:
-    PagedScreen(const QString& name, double image2Left, double image2Top);
+    PagedScreen(const QString& name, double printPageLeft, double printPageTop);
 
-    platform::PictureBox* Image1;
-    platform::PictureBox* Image2;
-    platform::TextLabel* Label1;
-    std::array<platform::TextLabel*, 4> Label3{}; // Print, Exit, Next Page, Previous Page
+    platform::PictureBox* pagePicture;
+    platform::PictureBox* printPagePicture; // never shown: what "Print" prints
+    platform::TextLabel* pageLabel;
+    platform::TextLabel* printButton;
+    platform::TextLabel* exitButton;
+    platform::TextLabel* nextPageButton;
+    platform::TextLabel* previousPageButton;
 
-    // Print, Exit, Next Page, Previous Page. No click here plays a sound.
-    void Label3_Click(int index);
+    // No click here plays a sound.
+    void onButtonClicked(PageButton button);
 
 protected:
     virtual int pageCount() const = 0;
     // The content path of a page's screen ("wmf") or print ("wmf2") version.
     virtual QString pageFile(const QString& folder, int page) const = 0;
 
+    // Turns the page buttons and the page label back to transparent.
+    void clearButtonHighlights();
+
 private:
-    // Shows the page `pagenum`: both files, the label, and "Previous Page"
+    platform::TextLabel* addPageButton(PageButton button, const char* caption, double left,
+                                       double top, double width);
+    // Shows the page `pageNumber`: both files, the label, and "Previous Page"
     // usable except on the first page, "Next Page" except on the last.
-    void pageChange();
+    void showPage();
 };
 
 // "Page 2 of 3"
-QString pageLabel(int page, int count);
+QString pageLabelText(int page, int count);
 
 } // namespace topics

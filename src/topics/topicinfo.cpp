@@ -4,7 +4,7 @@ namespace topics {
 
 const TopicInfo& topicInfo(Topic topic) {
     static const TopicInfo tides{
-        QStringLiteral("tides"),
+        QStringLiteral("tidesScreen"),
         QStringLiteral("The Tides"),
         780,
         QColor(39, 63, 137),
@@ -22,7 +22,7 @@ const TopicInfo& topicInfo(Topic topic) {
          QStringLiteral("wmf2\\tidesa.wmf")},
     };
     static const TopicInfo sun{
-        QStringLiteral("sun"),
+        QStringLiteral("sunScreen"),
         QStringLiteral("The Sun and other Stars"),
         900,
         Qt::black,
@@ -39,7 +39,7 @@ const TopicInfo& topicInfo(Topic topic) {
         {1, QStringLiteral("sun"), QStringLiteral("wmf\\sun.wmf"), QStringLiteral("wmf2\\sun.wmf")},
     };
     static const TopicInfo life{
-        QStringLiteral("life"),
+        QStringLiteral("lifeScreen"),
         QStringLiteral("Life on Earth"),
         780,
         QColor(39, 63, 137),

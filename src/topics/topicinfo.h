@@ -9,18 +9,18 @@ namespace topics {
 enum class Topic { Tides, Sun, Life };
 
 struct NotesSet {
-    int numpages;
-    QString notesfile;  // the stem of the page files
+    int pageCount;
+    QString notesFile;  // the stem of the page files
     QString firstPage;  // screen version, "wmf\..."
     QString firstPrint; // print version, "wmf2\..."
 };
 
 struct TopicInfo {
-    QString screenName;
+    QString screenName; // the registry key
     QString title;
     double titleHeight;
     QColor background;
-    QColor highlight; // command labels' background while highlighted
+    QColor highlight; // the buttons' background while highlighted
     QString picture;
     bool centred;       // the picture is centred across the window
     double pictureTop;  // design top of the picture

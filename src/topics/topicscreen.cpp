@@ -1,17 +1,18 @@
 #include "topics/topicscreen.h"
 
-#include "app/adapt.h"
-#include "app/intro0.h"
-#include "app/sharedstate.h"
-#include "app/sound.h"
+#include "common/menureturn.h"
+#include "common/screenadaptation.h"
+#include "common/sharedstate.h"
+#include "common/sound.h"
+#include "common/style.h"
 #include "platform/mediapaths.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
-#include "quiz/multiple.h"
-#include "topics/teacher.h"
+#include "quiz/quizscreen.h"
+#include "topics/notesscreen.h"
 #include "worksheets/questionfile.h"
 
 #include <QFile>
@@ -19,80 +20,85 @@
 
 namespace topics {
 
-using app::state;
+using common::state;
+namespace style = common::style;
 
 TopicScreen::TopicScreen(Topic topic)
     : Screen(topicInfo(topic).screenName, Kind::FullSize), info_(topicInfo(topic)) {
     using platform::PictureBox;
-    Image1 = addPicture(QStringLiteral("Image1"), int(PictureBox::Mode::AutoSize),
-                        info_.pictureLeft, info_.pictureTop, 0, 0);
+    topicPicture = addPicture(QStringLiteral("topicPicture"), int(PictureBox::Mode::AutoSize),
+                              info_.pictureLeft, info_.pictureTop, 0, 0);
 
-    Label1 = addText(QStringLiteral("Label1"), 0, 120, 0, 6120, info_.titleHeight,
-                     QStringLiteral("Times New Roman"), 27.75, true, Qt::yellow);
-    Label1->setCaption(info_.title);
+    titleLabel = addText(QStringLiteral("titleLabel"), 0, 120, 0, 6120, info_.titleHeight,
+                         style::kTimes, 27.75, true, Qt::yellow);
+    titleLabel->setCaption(info_.title);
 
-    struct Command {
-        const char* caption;
-        double left, top, width;
-    };
-    const Command commands[] = {
-        {"Multiple Choice", 120, 7920, 3195}, {"Labelling Activity", 3600, 7920, 3195},
-        {"Exit", 10560, 7920, 1245},          {"Ordering Activity", 7080, 7920, 3195},
-        {"Key Facts", 6360, 120, 1995},       {"Teacher's Notes", 8640, 120, 3195},
-    };
-    for (int i = 0; i < 6; ++i) {
-        const Command& c = commands[i];
-        Label3[size_t(i)] = addButton(QStringLiteral("Label3"), i, c.left, c.top, c.width, 495,
-                                      QString::fromLatin1(c.caption), 15.75, info_.highlight,
-                                      [this](int index) { Label3_Click(index); });
-        highlightOnHover(Label3[size_t(i)]);
-    }
+    multipleChoiceButton =
+        addTopicButton(TopicButton::MultipleChoice, "Multiple Choice", 120, 7920, 3195);
+    labellingButton =
+        addTopicButton(TopicButton::LabellingActivity, "Labelling Activity", 3600, 7920, 3195);
+    exitButton = addTopicButton(TopicButton::Exit, "Exit", 10560, 7920, 1245);
+    orderingButton =
+        addTopicButton(TopicButton::OrderingActivity, "Ordering Activity", 7080, 7920, 3195);
+    keyFactsButton = addTopicButton(TopicButton::KeyFacts, "Key Facts", 6360, 120, 1995);
+    teachersNotesButton =
+        addTopicButton(TopicButton::TeachersNotes, "Teacher's Notes", 8640, 120, 3195);
 }
 
-void TopicScreen::Form_Load() {
-    app::adaptScreen(*this);
+platform::TextLabel* TopicScreen::addTopicButton(TopicButton button, const char* caption,
+                                                 double left, double top, double width) {
+    platform::TextLabel* label =
+        addButton(QStringLiteral("topicButtons"), int(button), left, top, width,
+                  style::kButtonHeight, QString::fromLatin1(caption), style::kButtonPoints,
+                  info_.highlight, [this](int index) { onButtonClicked(TopicButton(index)); });
+    highlightOnHover(label);
+    return label;
+}
+
+void TopicScreen::onLoad() {
+    common::adaptScreen(*this);
     setBackColor(info_.background);
-    Image1->setPicture(info_.picture);
+    topicPicture->setPicture(info_.picture);
     if (info_.centred)
-        Image1->move((platform::twipsToPixels(12000) - Image1->width()) / 2, Image1->y());
+        topicPicture->move(
+            (platform::twipsToPixels(platform::kWindowWidthTwips) - topicPicture->width()) / 2,
+            topicPicture->y());
 }
 
-void TopicScreen::Label3_Click(int index) {
-    switch (index) {
-    case 0:
+void TopicScreen::onButtonClicked(TopicButton button) {
+    switch (button) {
+    case TopicButton::MultipleChoice:
         openQuiz();
         break;
-    case 1:
+    case TopicButton::LabellingActivity:
         if (!info_.hasActivities)
             noActivity(QStringLiteral("labelling"));
         break;
-    case 3:
+    case TopicButton::OrderingActivity:
         if (!info_.hasActivities)
             noActivity(QStringLiteral("ordering"));
         break;
-    case 4:
+    case TopicButton::KeyFacts:
         openNotes(info_.keyFacts);
         break;
-    case 5:
+    case TopicButton::TeachersNotes:
         openNotes(info_.teachersNotes);
         break;
-    case 2:
-        app::intro0().Timer2->start();
-        app::intro0().showScreen();
+    case TopicButton::Exit:
+        common::returnToMenu();
         unload();
         break;
-    default:
-        break;
     }
-    app::playSound(QStringLiteral("wav\\click.wav"));
+    common::playSound(QStringLiteral("wav\\click.wav"));
 }
 
 void TopicScreen::openNotes(const NotesSet& set) {
-    state().numpages = int16_t(set.numpages);
-    state().notesfile = set.notesfile;
-    teacher().Image1->setPicture(set.firstPage);
-    teacher().Image2->setPicture(set.firstPrint);
-    teacher().showScreen();
+    state().pageCount = set.pageCount;
+    state().notesFile = set.notesFile;
+    NotesScreen& notes = notesScreen();
+    notes.pagePicture->setPicture(set.firstPage);
+    notes.printPagePicture->setPicture(set.firstPrint);
+    notes.showScreen();
 }
 
 void TopicScreen::openQuiz() {
@@ -100,7 +106,7 @@ void TopicScreen::openQuiz() {
     std::optional<QString> error;
     if (!file.open(QIODevice::ReadOnly))
         error = QStringLiteral("The questions for \"%1\" could not be found.").arg(info_.title);
-    else if (worksheets::loadquest(file))
+    else if (worksheets::loadQuestionSet(file))
         error = QStringLiteral("The questions for \"%1\" could not be read: the question file "
                                "seems to be damaged.")
                     .arg(info_.title);
@@ -111,9 +117,10 @@ void TopicScreen::openQuiz() {
         QTimer::singleShot(0, [message] { platform::messages().ok(message); });
         return;
     }
-    quiz::multiple().Picture1->setPicture(info_.quizPicture);
-    quiz::multiple().Label5->setCaption(QString::fromLatin1(app::kProductTitle));
-    quiz::multiple().showScreen();
+    quiz::QuizScreen& quiz = quiz::quizScreen();
+    quiz.topicPicture->setPicture(info_.quizPicture);
+    quiz.subjectLabel->setCaption(QString::fromLatin1(common::kProductTitle));
+    quiz.showScreen();
 }
 
 void TopicScreen::noActivity(const QString& activity) {
@@ -124,14 +131,14 @@ void TopicScreen::noActivity(const QString& activity) {
     QTimer::singleShot(0, [message] { platform::messages().ok(message); });
 }
 
-TopicScreen& tides() {
-    return platform::touch<TidesScreen>(QStringLiteral("tides"));
+TopicScreen& tidesScreen() {
+    return platform::touch<TidesScreen>(QStringLiteral("tidesScreen"));
 }
-TopicScreen& sun() {
-    return platform::touch<SunScreen>(QStringLiteral("sun"));
+TopicScreen& sunScreen() {
+    return platform::touch<SunScreen>(QStringLiteral("sunScreen"));
 }
-TopicScreen& life() {
-    return platform::touch<LifeScreen>(QStringLiteral("life"));
+TopicScreen& lifeScreen() {
+    return platform::touch<LifeScreen>(QStringLiteral("lifeScreen"));
 }
 
 } // namespace topics

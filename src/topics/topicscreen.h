@@ -2,8 +2,6 @@
 #include "platform/screen.h"
 #include "topics/topicinfo.h"
 
-#include <array>
-
 namespace platform {
 class PictureBox;
 class TextLabel;
@@ -11,7 +9,17 @@ class TextLabel;
 
 namespace topics {
 
-// A topic screen: the title, a large picture and six command labels that
+// The buttons of a topic screen; the numbers are their indices as clicks report them.
+enum class TopicButton {
+    MultipleChoice = 0,
+    LabellingActivity = 1,
+    Exit = 2,
+    OrderingActivity = 3,
+    KeyFacts = 4,
+    TeachersNotes = 5,
+};
+
+// A topic screen: the title, a large picture and six text buttons that
 // lead to the key facts, the teacher's notes, the quiz, the activities and
 // back to the menu.
 class TopicScreen : public platform::Screen {
@@ -21,16 +29,23 @@ public:
 
     const TopicInfo& info() const { return info_; }
 
-    platform::TextLabel* Label1;
-    platform::PictureBox* Image1;
-    std::array<platform::TextLabel*, 6> Label3{};
+    platform::TextLabel* titleLabel;
+    platform::PictureBox* topicPicture;
+    platform::TextLabel* multipleChoiceButton;
+    platform::TextLabel* labellingButton;
+    platform::TextLabel* exitButton;
+    platform::TextLabel* orderingButton;
+    platform::TextLabel* keyFactsButton;
+    platform::TextLabel* teachersNotesButton;
 
-    void Label3_Click(int index);
+    void onButtonClicked(TopicButton button);
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
 
 private:
+    platform::TextLabel* addTopicButton(TopicButton button, const char* caption, double left,
+                                        double top, double width);
     void openNotes(const NotesSet& set);
     void openQuiz();
     void noActivity(const QString& activity);
@@ -51,8 +66,8 @@ public:
     LifeScreen() : TopicScreen(Topic::Life) {}
 };
 
-TopicScreen& tides();
-TopicScreen& sun();
-TopicScreen& life();
+TopicScreen& tidesScreen();
+TopicScreen& sunScreen();
+TopicScreen& lifeScreen();
 
 } // namespace topics

@@ -47,10 +47,10 @@ QString correctOptionError(int question, const QString& field) {
         .arg(field);
 }
 
-std::optional<QString> wrongCorrectOption(const app::QuestionSet& set) {
+std::optional<QString> wrongCorrectOption(const common::QuestionSet& set) {
     for (int n = 1; n <= kQuestionCount; ++n) {
-        if (correctOption(set.correct[n]).isEmpty())
-            return correctOptionError(n, set.correct[n]);
+        if (correctOption(set.rightAnswer[n]).isEmpty())
+            return correctOptionError(n, set.rightAnswer[n]);
     }
     return std::nullopt;
 }
@@ -100,23 +100,23 @@ QuestionSetRead readQuestionSet(QIODevice& file) {
                                       .arg(kQuestionFileLines)};
     }
 
-    app::QuestionSet set;
-    set.questtitle = decodeCommas(fields[1]);
+    common::QuestionSet set;
+    set.title = decodeCommas(fields[1]);
     for (int n = 1; n <= kQuestionCount; ++n) {
         const int first = 3 + 7 * (n - 1);
-        set.questtext[n] = decodeCommas(fields[first]);
-        set.optiona[n] = decodeCommas(fields[first + 1]);
-        set.optionb[n] = decodeCommas(fields[first + 2]);
-        set.optionc[n] = decodeCommas(fields[first + 3]);
-        set.optiond[n] = decodeCommas(fields[first + 4]);
-        set.correct[n] = correctOption(fields[first + 5]);
-        if (set.correct[n].isEmpty())
+        set.questionText[n] = decodeCommas(fields[first]);
+        set.optionA[n] = decodeCommas(fields[first + 1]);
+        set.optionB[n] = decodeCommas(fields[first + 2]);
+        set.optionC[n] = decodeCommas(fields[first + 3]);
+        set.optionD[n] = decodeCommas(fields[first + 4]);
+        set.rightAnswer[n] = correctOption(fields[first + 5]);
+        if (set.rightAnswer[n].isEmpty())
             return {std::nullopt, correctOptionError(n, fields[first + 5])};
     }
     return {std::move(set), QString()};
 }
 
-QByteArray questionSetBytes(const app::QuestionSet& set) {
+QByteArray questionSetBytes(const common::QuestionSet& set) {
     QByteArray bytes;
     const auto plainLine = [&bytes](const QString& text) {
         bytes += encodeWindows1252(singleLine(text));
@@ -124,21 +124,21 @@ QByteArray questionSetBytes(const app::QuestionSet& set) {
     };
     const auto textLine = [&](const QString& text) { plainLine(encodeCommas(text)); };
 
-    textLine(set.questtitle);
+    textLine(set.title);
     plainLine(QStringLiteral(" "));
     for (int n = 1; n <= kQuestionCount; ++n) {
-        textLine(set.questtext[n]);
-        textLine(set.optiona[n]);
-        textLine(set.optionb[n]);
-        textLine(set.optionc[n]);
-        textLine(set.optiond[n]);
-        plainLine(set.correct[n]);
+        textLine(set.questionText[n]);
+        textLine(set.optionA[n]);
+        textLine(set.optionB[n]);
+        textLine(set.optionC[n]);
+        textLine(set.optionD[n]);
+        plainLine(set.rightAnswer[n]);
         plainLine(QStringLiteral(" "));
     }
     return bytes;
 }
 
-std::optional<QString> writeQuestionSet(const QString& path, const app::QuestionSet& set) {
+std::optional<QString> writeQuestionSet(const QString& path, const common::QuestionSet& set) {
     if (auto error = wrongCorrectOption(set))
         return error;
     QSaveFile file(path);
@@ -155,21 +155,21 @@ std::optional<QString> writeQuestionSet(const QString& path, const app::Question
     return std::nullopt;
 }
 
-std::optional<QString> loadquest(QIODevice& file) {
+std::optional<QString> loadQuestionSet(QIODevice& file) {
     QuestionSetRead read = readQuestionSet(file);
     if (!read.set)
         return read.error;
     // Slot 0 is never used; it keeps whatever it held, as every load does.
-    app::QuestionSet& quest = app::state().quest;
-    const app::QuestionSet& loaded = *read.set;
-    quest.questtitle = loaded.questtitle;
+    common::QuestionSet& questions = common::state().questions;
+    const common::QuestionSet& loaded = *read.set;
+    questions.title = loaded.title;
     for (int n = 1; n <= kQuestionCount; ++n) {
-        quest.questtext[n] = loaded.questtext[n];
-        quest.optiona[n] = loaded.optiona[n];
-        quest.optionb[n] = loaded.optionb[n];
-        quest.optionc[n] = loaded.optionc[n];
-        quest.optiond[n] = loaded.optiond[n];
-        quest.correct[n] = loaded.correct[n];
+        questions.questionText[n] = loaded.questionText[n];
+        questions.optionA[n] = loaded.optionA[n];
+        questions.optionB[n] = loaded.optionB[n];
+        questions.optionC[n] = loaded.optionC[n];
+        questions.optionD[n] = loaded.optionD[n];
+        questions.rightAnswer[n] = loaded.rightAnswer[n];
     }
     return std::nullopt;
 }

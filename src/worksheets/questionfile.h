@@ -11,7 +11,7 @@
 // the line end; whatever follows a comma on the same line is ignored. Lines
 // after line 72 are never read.
 
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,8 +35,8 @@ QString encodeCommas(const QString& text);
 QString decodeCommas(const QString& text);
 
 struct QuestionSetRead {
-    std::optional<app::QuestionSet> set; // empty when the file is unusable
-    QString error;                       // why, for the caller's message
+    std::optional<common::QuestionSet> set; // empty when the file is unusable
+    QString error;                          // why, for the caller's message
 };
 
 // Reads one set from the device's current position; on success the device
@@ -46,15 +46,15 @@ QuestionSetRead readQuestionSet(QIODevice& file);
 
 // The exact bytes of the file for a set (slots 1 to 10). A line break inside
 // a text is written as a space so that every field stays on its own line.
-QByteArray questionSetBytes(const app::QuestionSet& set);
+QByteArray questionSetBytes(const common::QuestionSet& set);
 
 // Writes the file through a QSaveFile, so a failure leaves any old file as it
 // was. A set whose correct option is not "1" to "4" is not written, since it
 // could not be read back. Returns an error message, or nothing on success.
-std::optional<QString> writeQuestionSet(const QString& path, const app::QuestionSet& set);
+std::optional<QString> writeQuestionSet(const QString& path, const common::QuestionSet& set);
 
 // Loads the set from an open file into the shared question set. On failure
 // the previous set stays as it was and the reason is returned.
-std::optional<QString> loadquest(QIODevice& file);
+std::optional<QString> loadQuestionSet(QIODevice& file);
 
 } // namespace worksheets

@@ -14,7 +14,7 @@ int loads = 0;
 class ProbeScreen : public platform::Screen {
 public:
     ProbeScreen() : Screen(QStringLiteral("probe"), Kind::FullSize) {
-        button = addLabel(QStringLiteral("Label3"), 2, 10560, 7920, 1245, 495);
+        button = addLabel(QStringLiteral("exitButton"), 2, 10560, 7920, 1245, 495);
         connect(button, &platform::TextLabel::clicked, this, [this] {
             unload();
             afterUnload = true; // the handler runs on safely after unloading
@@ -24,7 +24,7 @@ public:
     bool afterUnload = false;
 
 protected:
-    void Form_Load() override { ++loads; }
+    void onLoad() override { ++loads; }
 };
 
 ProbeScreen& probe() {

@@ -19,7 +19,7 @@ Certificate perfectQuiz() {
 
 RecordingPrinter printed(const Certificate& certificate) {
     RecordingPrinter printer(kWidth, kHeight);
-    Printpage(printer, certificate);
+    printCertificate(printer, certificate);
     return printer;
 }
 
@@ -191,13 +191,14 @@ private slots:
 
     void printerFailureStopsThePage() {
         RecordingPrinter counting(kWidth, kHeight);
-        Printpage(counting, perfectQuiz());
+        printCertificate(counting, perfectQuiz());
         const int operations = counting.operations;
 
         for (int failAt = 1; failAt <= operations; ++failAt) {
             RecordingPrinter printer(kWidth, kHeight);
             printer.failAt = failAt;
-            QVERIFY_THROWS_EXCEPTION(platform::PrinterError, Printpage(printer, perfectQuiz()));
+            QVERIFY_THROWS_EXCEPTION(platform::PrinterError,
+                                     printCertificate(printer, perfectQuiz()));
             QVERIFY2(!printer.ended, qPrintable(QString::number(failAt)));
             QCOMPARE(printer.operations, failAt); // nothing after the failing step
         }

@@ -1,11 +1,11 @@
 // The quiz, the results screen and the wrong-answers list, run offscreen.
 
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
-#include "quiz/multiple.h"
-#include "quiz/welldone.h"
-#include "quiz/wrong.h"
+#include "quiz/quizscreen.h"
+#include "quiz/resultsscreen.h"
+#include "quiz/wronganswersscreen.h"
 #include "support/recordingprinter.h"
 #include "support/samplequestions.h"
 #include "support/testenv.h"
@@ -15,13 +15,13 @@
 #include <QtTest>
 
 using namespace quiz;
-using app::state;
+using common::state;
 
 namespace {
 const QString kClick = QStringLiteral("wav\\click.wav");
 
 void loadSampleSet() {
-    state().quest = testenv::sampleQuestionSet(QStringLiteral("Planets"));
+    state().questions = testenv::sampleQuestionSet(QStringLiteral("Planets"));
 }
 
 int rightChoice(int q) {
@@ -30,25 +30,25 @@ int rightChoice(int q) {
 
 // Answers every question, right except those in `wrong`, and checks the score.
 void answerAll(const QList<int>& wrong) {
-    QuizScreen& quiz = multiple();
+    QuizScreen& quiz = quizScreen();
     for (int q = 1; q <= 10; ++q) {
         const int choice = wrong.contains(q) ? rightChoice(q) % 4 + 1 : rightChoice(q);
-        quiz.Option1[size_t(choice)]->click();
-        quiz.Label3_Click(1);
+        quiz.optionButtons[size_t(choice)]->click();
+        quiz.onButtonClicked(QuizButton::NextQuestion);
     }
 }
 
 bool anyChoiceChecked() {
     for (int i = 1; i <= 4; ++i)
-        if (multiple().Option1[size_t(i)]->isChecked())
+        if (quizScreen().optionButtons[size_t(i)]->isChecked())
             return true;
     return false;
 }
 
 QStringList visibleWrongLines() {
     QStringList lines;
-    for (platform::TextLabel* line : Wrong().Label2)
-        if (line->isVisibleTo(&Wrong()))
+    for (platform::TextLabel* line : wrongAnswersScreen().answerLines)
+        if (line->isVisibleTo(&wrongAnswersScreen()))
             lines << line->caption();
     return lines;
 }
@@ -65,36 +65,37 @@ private slots:
     void questionsAreShownWithoutChoiceOrFocus() {
         testenv::Fixture env;
         loadSampleSet();
-        QuizScreen& quiz = multiple();
+        QuizScreen& quiz = quizScreen();
         quiz.showScreen();
-        QCOMPARE(quiz.Label6->caption(), QStringLiteral("Planets"));
-        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 1"));
-        QVERIFY(!quiz.Label3[0]->isVisibleTo(&quiz)); // no previous button on question 1
+        QCOMPARE(quiz.setTitleLabel->caption(), QStringLiteral("Planets"));
+        QCOMPARE(quiz.questionNumberLabel->caption(), QStringLiteral("Question 1"));
+        QVERIFY(
+            !quiz.previousQuestionButton->isVisibleTo(&quiz)); // no previous button on question 1
         QVERIFY(!anyChoiceChecked());
         for (int i = 1; i <= 4; ++i)
-            QVERIFY(!quiz.Option1[size_t(i)]->hasFocus());
+            QVERIFY(!quiz.optionButtons[size_t(i)]->hasFocus());
         for (int q = 1; q < 10; ++q)
-            quiz.Label3_Click(1);
-        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 10"));
-        QCOMPARE(quiz.Label3[1]->caption(), QStringLiteral("Check Score >>"));
-        QVERIFY(quiz.Label3[0]->isVisibleTo(&quiz));
+            quiz.onButtonClicked(QuizButton::NextQuestion);
+        QCOMPARE(quiz.questionNumberLabel->caption(), QStringLiteral("Question 10"));
+        QCOMPARE(quiz.nextQuestionButton->caption(), QStringLiteral("Check Score >>"));
+        QVERIFY(quiz.previousQuestionButton->isVisibleTo(&quiz));
     }
 
     void goingBackClearsTheChoiceAndTheNextPressReplacesTheMark() {
         testenv::Fixture env;
-        state().soundon = 1;
+        state().soundOn = 1;
         loadSampleSet();
-        QuizScreen& quiz = multiple();
-        quiz.Option1[1]->click(); // right
+        QuizScreen& quiz = quizScreen();
+        quiz.optionButtons[1]->click(); // right
         QCOMPARE(env.sound.played, QStringList{"wav\\typekey.wav"});
-        quiz.Label3_Click(1);
+        quiz.onButtonClicked(QuizButton::NextQuestion);
         QCOMPARE(state().marks[1], 1);
-        quiz.Label3_Click(0);
-        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 1"));
+        quiz.onButtonClicked(QuizButton::PreviousQuestion);
+        QCOMPARE(quiz.questionNumberLabel->caption(), QStringLiteral("Question 1"));
         QVERIFY(!anyChoiceChecked());
-        QCOMPARE(state().marks[1], 1); // kept until the next press
-        quiz.Option1[3]->click();      // wrong this time
-        quiz.Label3_Click(1);
+        QCOMPARE(state().marks[1], 1);  // kept until the next press
+        quiz.optionButtons[3]->click(); // wrong this time
+        quiz.onButtonClicked(QuizButton::NextQuestion);
         QCOMPARE(state().marks[1], 0);
         QCOMPARE(env.sound.played.last(), kClick);
     }
@@ -103,27 +104,27 @@ private slots:
         testenv::Fixture env;
         loadSampleSet();
         for (int q = 1; q <= 10; ++q)
-            multiple().Label3_Click(1);
+            quizScreen().onButtonClicked(QuizButton::NextQuestion);
         QCOMPARE(state().score, 0);
         const QStringList lines = visibleWrongLines();
         QCOMPARE(lines.size(), 10);
         QCOMPARE(lines.first(), QStringLiteral(" 1. Question number1?"));
         QCOMPARE(lines.last(), QStringLiteral(" 10. Question number10?"));
-        QCOMPARE(Wrong().Label2[9]->y(), 7080 / 15);
-        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("multiple"));
-        QVERIFY(Welldone().isShown());
-        QCOMPARE(Wrong().Label6->caption(), QStringLiteral("Planets"));
+        QCOMPARE(wrongAnswersScreen().answerLines[9]->y(), 7080 / 15);
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("quizScreen"));
+        QVERIFY(resultsScreen().isShown());
+        QCOMPARE(wrongAnswersScreen().setTitleLabel->caption(), QStringLiteral("Planets"));
     }
 
     void wrongAnswersFillTheFirstLines() {
         testenv::Fixture env;
         loadSampleSet();
-        multiple().Label5->setCaption(QStringLiteral("Corvella"));
+        quizScreen().subjectLabel->setCaption(QStringLiteral("Corvella"));
         answerAll({2, 7});
         QCOMPARE(state().score, 8);
         QCOMPARE(visibleWrongLines(),
                  QStringList({" 2. Question number2?", " 7. Question number7?"}));
-        QCOMPARE(state().certsubject, QStringLiteral("Corvella"));
+        QCOMPARE(state().certificateSubject, QStringLiteral("Corvella"));
     }
 
     void resultsWordings_data() {
@@ -157,40 +158,40 @@ private slots:
         testenv::Fixture env;
         state().score = int16_t(score);
         state().total = int16_t(total);
-        ResultsScreen& results = Welldone();
+        ResultsScreen& results = resultsScreen();
         if (fromQuiz) {
-            results.Label6->hide();
-            results.Label5->show();
-            results.Label3[0]->show();
+            results.tryAgainLabel->hide();
+            results.hintLabel->show();
+            results.followUpButton->show();
         }
         results.showScreen();
-        QCOMPARE(results.Label1->caption(), message);
-        QCOMPARE(results.Label3[0]->isVisibleTo(&results), !button.isEmpty());
+        QCOMPARE(results.scoreLabel->caption(), message);
+        QCOMPARE(results.followUpButton->isVisibleTo(&results), !button.isEmpty());
         if (!button.isEmpty())
-            QCOMPARE(results.Label3[0]->caption(), button);
-        QCOMPARE(results.Label6->isVisibleTo(&results), tryAgain);
+            QCOMPARE(results.followUpButton->caption(), button);
+        QCOMPARE(results.tryAgainLabel->isVisibleTo(&results), tryAgain);
         const bool perfect = score == total;
-        QCOMPARE(results.Text1->isVisibleTo(&results), perfect);
-        QCOMPARE(results.Label2->isVisibleTo(&results), perfect);
-        QTRY_COMPARE(results.Picture1->picturePath(), QStringLiteral("phasesm\\moonph13.jpg"));
+        QCOMPARE(results.nameEdit->isVisibleTo(&results), perfect);
+        QCOMPARE(results.nameHintLabel->isVisibleTo(&results), perfect);
+        QTRY_COMPARE(results.moonPicture->picturePath(), QStringLiteral("phasesm\\moonph13.jpg"));
         if (perfect)
-            QTRY_VERIFY(results.Text1->hasFocus());
+            QTRY_VERIFY(results.nameEdit->hasFocus());
     }
 
     void rewardSoundFollowsTheScore() {
         testenv::Fixture env;
-        state().soundon = 1;
+        state().soundOn = 1;
         state().score = 10;
         state().total = 10;
-        Welldone().showScreen();
+        resultsScreen().showScreen();
         QTRY_COMPARE(env.sound.played, QStringList{"wav\\fanf3.wav"});
-        Welldone().unload();
+        resultsScreen().unload();
         testenv::Fixture::settle();
         state().score = 5;
-        Welldone();
+        resultsScreen();
         QTest::qWait(50);
         QCOMPARE(env.sound.played.size(), 1); // 5 earns no sound
-        Welldone().unload();
+        resultsScreen().unload();
         testenv::Fixture::settle();
         // With the switch off the generator is still drawn on, but nothing plays.
         int draws = 0;
@@ -198,9 +199,9 @@ private slots:
             ++draws;
             return [] { return 0.0; };
         });
-        state().soundon = 0;
+        state().soundOn = 0;
         state().score = 8;
-        Welldone();
+        resultsScreen();
         QTRY_COMPARE(draws, 1);
         QCOMPARE(env.sound.played.size(), 1);
     }
@@ -209,22 +210,22 @@ private slots:
         testenv::Fixture env;
         state().score = 10;
         state().total = 10;
-        QTest::keyClicks(Welldone().Text1, QString(40, 'x'));
-        QCOMPARE(Welldone().Text1->text().size(), 25);
+        QTest::keyClicks(resultsScreen().nameEdit, QString(40, 'x'));
+        QCOMPARE(resultsScreen().nameEdit->text().size(), 25);
     }
 
     void certificateGoesToThePrinter() {
         testenv::Fixture env;
-        state().soundon = 1;
+        state().soundOn = 1;
         state().score = 10;
         state().total = 10;
-        state().certsubject = QStringLiteral("Corvella");
+        state().certificateSubject = QStringLiteral("Corvella");
         RecordingPrinter printer;
         platform::setPrinterFactory([&printer] {
             return std::unique_ptr<platform::Printer>(new BorrowedPrinter(printer));
         });
-        Welldone().Text1->setText(QStringLiteral("Amira"));
-        Welldone().Label3_Click(0);
+        resultsScreen().nameEdit->setText(QStringLiteral("Amira"));
+        resultsScreen().onButtonClicked(ResultsButton::FollowUp);
         QVERIFY(printer.ended);
         QCOMPARE(printer.lines.size(), size_t(32));
         bool named = false;
@@ -241,20 +242,20 @@ private slots:
         state().total = 6;
         platform::setPrinterFactory(
             []() -> std::unique_ptr<platform::Printer> { throw platform::PrinterError("off"); });
-        Welldone().Label3_Click(0);
+        resultsScreen().onButtonClicked(ResultsButton::FollowUp);
         QCOMPARE(env.messages.said, QStringList{"There was a problem printing to your printer."});
-        QVERIFY(platform::ScreenRegistry::instance().isLoaded("Welldone"));
+        QVERIFY(platform::ScreenRegistry::instance().isLoaded("resultsScreen"));
     }
 
     void closingTheListClosesTheResults() {
         testenv::Fixture env;
         loadSampleSet();
         answerAll({3});
-        Welldone().Label3_Click(0);
-        QVERIFY(Wrong().isShown());
-        Wrong().Label3_Click(1);
-        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Welldone"));
-        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("Wrong"));
+        resultsScreen().onButtonClicked(ResultsButton::FollowUp);
+        QVERIFY(wrongAnswersScreen().isShown());
+        wrongAnswersScreen().onExitClicked();
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("resultsScreen"));
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("wrongAnswersScreen"));
     }
 };
 

@@ -2,7 +2,7 @@
 // A question set for tests: questions "Question number1?" to
 // "Question number10?", options "a" to "d", right answers A, B, C, D, A, B...
 
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 
 namespace testenv {
 
@@ -10,16 +10,16 @@ inline int sampleRightChoice(int question) {
     return (question - 1) % 4 + 1;
 }
 
-inline app::QuestionSet sampleQuestionSet(const QString& title) {
-    app::QuestionSet set;
-    set.questtitle = title;
+inline common::QuestionSet sampleQuestionSet(const QString& title) {
+    common::QuestionSet set;
+    set.title = title;
     for (int q = 1; q <= 10; ++q) {
-        set.questtext[size_t(q)] = QStringLiteral("Question number%1?").arg(q);
-        set.optiona[size_t(q)] = QStringLiteral("a");
-        set.optionb[size_t(q)] = QStringLiteral("b");
-        set.optionc[size_t(q)] = QStringLiteral("c");
-        set.optiond[size_t(q)] = QStringLiteral("d");
-        set.correct[size_t(q)] = QString::number(sampleRightChoice(q));
+        set.questionText[size_t(q)] = QStringLiteral("Question number%1?").arg(q);
+        set.optionA[size_t(q)] = QStringLiteral("a");
+        set.optionB[size_t(q)] = QStringLiteral("b");
+        set.optionC[size_t(q)] = QStringLiteral("c");
+        set.optionD[size_t(q)] = QStringLiteral("d");
+        set.rightAnswer[size_t(q)] = QString::number(sampleRightChoice(q));
     }
     return set;
 }

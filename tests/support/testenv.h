@@ -2,7 +2,7 @@
 // Test doubles for the outside world and a fresh-run fixture: screens run
 // offscreen and the tests see what was played, said and ended.
 
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 #include "platform/appwindow.h"
 #include "platform/mediapaths.h"
 #include "platform/screenregistry.h"
@@ -37,7 +37,7 @@ struct ScriptedMessages : platform::Messages {
 class Fixture {
 public:
     Fixture() {
-        app::resetState();
+        common::resetState();
         platform::setSoundPlayer(&sound);
         platform::setMessages(&messages);
         platform::setEndProgram([this] { ++ended; });

@@ -1,23 +1,24 @@
 // Topic screens, the notes screen and the teachers' guide.
 
-#include "app/intro0.h"
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
-#include "quiz/multiple.h"
+#include "quiz/quizscreen.h"
+#include "shell/menuscreen.h"
 #include "support/minimalwmf.h"
 #include "support/recordingprinter.h"
 #include "support/samplequestions.h"
 #include "support/testenv.h"
-#include "topics/guide.h"
-#include "topics/teacher.h"
+#include "topics/guidescreen.h"
+#include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
 #include "worksheets/questionfile.h"
 
 #include <QtTest>
 
 using namespace topics;
-using app::state;
+using common::state;
+using shell::MenuItem;
 
 namespace {
 const QString kClick = QStringLiteral("wav\\click.wav");
@@ -25,20 +26,20 @@ const QString kClick = QStringLiteral("wav\\click.wav");
 TopicScreen& topicScreen(Topic topic) {
     switch (topic) {
     case Topic::Tides:
-        return tides();
+        return tidesScreen();
     case Topic::Sun:
-        return sun();
+        return sunScreen();
     default:
-        return life();
+        return lifeScreen();
     }
 }
 
 // Pages the notes screen from 1 to the end and checks the label and buttons.
 void checkPageState(NotesScreen& notes, int page, int count) {
-    QCOMPARE(state().pagenum, page);
-    QCOMPARE(notes.Label1->caption(), QStringLiteral("Page %1 of %2").arg(page).arg(count));
-    QCOMPARE(notes.Label3[2]->isEnabled(), page < count);
-    QCOMPARE(notes.Label3[3]->isEnabled(), page > 1);
+    QCOMPARE(state().pageNumber, page);
+    QCOMPARE(notes.pageLabel->caption(), QStringLiteral("Page %1 of %2").arg(page).arg(count));
+    QCOMPARE(notes.nextPageButton->isEnabled(), page < count);
+    QCOMPARE(notes.previousPageButton->isEnabled(), page > 1);
 }
 } // namespace
 
@@ -71,56 +72,57 @@ private slots:
         QFETCH(int, notesPages);
         QFETCH(QString, notesFirst);
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
+        state().soundOn = 1; // as once the menu has loaded
         TopicScreen& screen = topicScreen(Topic(topic));
-        QCOMPARE(screen.Label1->caption(), title);
+        QCOMPARE(screen.titleLabel->caption(), title);
         QCOMPARE(screen.backColor(), background);
-        QCOMPARE(screen.Image1->picturePath(), picture);
+        QCOMPARE(screen.topicPicture->picturePath(), picture);
 
-        screen.Label3_Click(4);
-        QCOMPARE(int(state().numpages), keyPages);
-        QCOMPARE(teacher().Image1->picturePath(), "wmf\\" + keyFirst);
-        QCOMPARE(teacher().Image2->picturePath(), "wmf2\\" + keyFirst);
-        QVERIFY(teacher().Label1->isVisibleTo(&teacher()));
-        QCOMPARE(teacher().Label1->caption(), QStringLiteral("Page 1 of %1").arg(keyPages));
-        teacher().Label3_Click(1);
+        screen.onButtonClicked(TopicButton::KeyFacts);
+        QCOMPARE(int(state().pageCount), keyPages);
+        QCOMPARE(notesScreen().pagePicture->picturePath(), "wmf\\" + keyFirst);
+        QCOMPARE(notesScreen().printPagePicture->picturePath(), "wmf2\\" + keyFirst);
+        QVERIFY(notesScreen().pageLabel->isVisibleTo(&notesScreen()));
+        QCOMPARE(notesScreen().pageLabel->caption(), QStringLiteral("Page 1 of %1").arg(keyPages));
+        notesScreen().onButtonClicked(PageButton::Exit);
         testenv::Fixture::settle();
 
-        screen.Label3_Click(5);
-        QCOMPARE(int(state().numpages), notesPages);
-        QCOMPARE(teacher().Image1->picturePath(), "wmf\\" + notesFirst);
-        QCOMPARE(teacher().Image2->picturePath(), "wmf2\\" + notesFirst);
+        screen.onButtonClicked(TopicButton::TeachersNotes);
+        QCOMPARE(int(state().pageCount), notesPages);
+        QCOMPARE(notesScreen().pagePicture->picturePath(), "wmf\\" + notesFirst);
+        QCOMPARE(notesScreen().printPagePicture->picturePath(), "wmf2\\" + notesFirst);
         // A single-page set has no page label and no page buttons.
-        QCOMPARE(teacher().Label3[2]->isVisibleTo(&teacher()), notesPages > 1);
-        QCOMPARE(teacher().Label1->isVisibleTo(&teacher()), notesPages > 1);
+        QCOMPARE(notesScreen().nextPageButton->isVisibleTo(&notesScreen()), notesPages > 1);
+        QCOMPARE(notesScreen().pageLabel->isVisibleTo(&notesScreen()), notesPages > 1);
         QCOMPARE(env.sound.played, QStringList({kClick, kClick}));
     }
 
     void topicQuizOpensWithItsOwnQuestions() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
+        state().soundOn = 1; // as once the menu has loaded
         env.write("multiple/The Tides.txt",
                   worksheets::questionSetBytes(testenv::sampleQuestionSet("The Tides")));
         env.write("multiple/Life on Earth.txt",
                   worksheets::questionSetBytes(testenv::sampleQuestionSet("Life on Earth")));
-        life().Label3_Click(0);
-        quiz::multiple().Label3_Click(2);
+        lifeScreen().onButtonClicked(TopicButton::MultipleChoice);
+        quiz::quizScreen().onButtonClicked(quiz::QuizButton::Exit);
         testenv::Fixture::settle();
-        tides().Label3_Click(0);
-        QVERIFY(quiz::multiple().isShown());
-        QCOMPARE(quiz::multiple().Label6->caption(), QStringLiteral("The Tides"));
-        QCOMPARE(quiz::multiple().Label5->caption(), QStringLiteral("Corvella"));
-        QCOMPARE(quiz::multiple().Picture1->picturePath(), QStringLiteral("images\\tidesm.jpg"));
+        tidesScreen().onButtonClicked(TopicButton::MultipleChoice);
+        QVERIFY(quiz::quizScreen().isShown());
+        QCOMPARE(quiz::quizScreen().setTitleLabel->caption(), QStringLiteral("The Tides"));
+        QCOMPARE(quiz::quizScreen().subjectLabel->caption(), QStringLiteral("Corvella"));
+        QCOMPARE(quiz::quizScreen().topicPicture->picturePath(),
+                 QStringLiteral("images\\tidesm.jpg"));
     }
 
     void missingOrDamagedQuestionsKeepTheQuizClosed() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
-        sun().Label3_Click(0);
+        state().soundOn = 1; // as once the menu has loaded
+        sunScreen().onButtonClicked(TopicButton::MultipleChoice);
         QTRY_COMPARE(env.messages.said.size(), 1);
         QVERIFY(env.messages.said.last().contains("could not be found"));
         env.write("multiple/The Sun and other Stars.txt", "Only a title\r\n \r\n");
-        sun().Label3_Click(0);
+        sunScreen().onButtonClicked(TopicButton::MultipleChoice);
         QTRY_COMPARE(env.messages.said.size(), 2);
         QVERIFY(env.messages.said.last().contains("damaged"));
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("multiple"));
@@ -129,9 +131,9 @@ private slots:
 
     void tidesHasNoActivitiesAndSaysSo() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
-        tides().Label3_Click(1);
-        tides().Label3_Click(3);
+        state().soundOn = 1; // as once the menu has loaded
+        tidesScreen().onButtonClicked(TopicButton::LabellingActivity);
+        tidesScreen().onButtonClicked(TopicButton::OrderingActivity);
         QTRY_COMPARE(env.messages.said.size(), 2);
         QVERIFY(env.messages.said[0].contains("labelling"));
         QVERIFY(env.messages.said[1].contains("ordering"));
@@ -140,82 +142,82 @@ private slots:
 
     void exitRestartsTheMenuAnimation() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
-        app::intro0().Label2_Click(5);
-        QVERIFY(!app::intro0().Timer2->isActive());
-        tides().Label3_Click(2);
-        QVERIFY(app::intro0().Timer2->isActive());
+        state().soundOn = 1; // as once the menu has loaded
+        shell::menuScreen().onMenuItemClicked(MenuItem::Tides);
+        QVERIFY(!shell::menuScreen().earthRiseTimer->isActive());
+        tidesScreen().onButtonClicked(TopicButton::Exit);
+        QVERIFY(shell::menuScreen().earthRiseTimer->isActive());
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("tides"));
-        QCOMPARE(platform::AppWindow::instance().frontScreen(), &app::intro0());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &shell::menuScreen());
     }
 
     void pagingAThreePageSet() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
-        tides().Label3_Click(4);
-        NotesScreen& notes = teacher();
+        state().soundOn = 1; // as once the menu has loaded
+        tidesScreen().onButtonClicked(TopicButton::KeyFacts);
+        NotesScreen& notes = notesScreen();
         checkPageState(notes, 1, 3);
-        notes.Label3_Click(2);
+        notes.onButtonClicked(PageButton::Next);
         checkPageState(notes, 2, 3);
-        QCOMPARE(notes.Image1->picturePath(), QStringLiteral("wmf\\key tidesb.wmf"));
-        notes.Label3_Click(2);
+        QCOMPARE(notes.pagePicture->picturePath(), QStringLiteral("wmf\\key tidesb.wmf"));
+        notes.onButtonClicked(PageButton::Next);
         checkPageState(notes, 3, 3);
-        QCOMPARE(notes.Image2->picturePath(), QStringLiteral("wmf2\\key tidesc.wmf"));
-        notes.Label3_Click(3);
-        notes.Label3_Click(3);
+        QCOMPARE(notes.printPagePicture->picturePath(), QStringLiteral("wmf2\\key tidesc.wmf"));
+        notes.onButtonClicked(PageButton::Previous);
+        notes.onButtonClicked(PageButton::Previous);
         checkPageState(notes, 1, 3);
-        QCOMPARE(notes.Image1->picturePath(), QStringLiteral("wmf\\key tidesa.wmf"));
+        QCOMPARE(notes.pagePicture->picturePath(), QStringLiteral("wmf\\key tidesa.wmf"));
         QCOMPARE(env.sound.played.size(), 1); // only the topic screen's click
     }
 
     void acknowledgementsHidePageControlsWhateverTheCount() {
         testenv::Fixture env;
-        state().soundon = 1;  // as once the menu has loaded
-        state().numpages = 3; // left over from an earlier set
-        app::intro0().Label2_Click(19);
-        NotesScreen& notes = teacher();
-        QVERIFY(!notes.Label1->isVisibleTo(&notes));
-        QVERIFY(!notes.Label3[2]->isVisibleTo(&notes));
-        QVERIFY(!notes.Label3[3]->isVisibleTo(&notes));
+        state().soundOn = 1;   // as once the menu has loaded
+        state().pageCount = 3; // left over from an earlier set
+        shell::menuScreen().onMenuItemClicked(MenuItem::Acknowledgements);
+        NotesScreen& notes = notesScreen();
+        QVERIFY(!notes.pageLabel->isVisibleTo(&notes));
+        QVERIFY(!notes.nextPageButton->isVisibleTo(&notes));
+        QVERIFY(!notes.previousPageButton->isVisibleTo(&notes));
         QCOMPARE(notes.backColor(), QColor(49, 130, 212));
-        QCOMPARE(notes.Image1->picturePath(), QStringLiteral("wmf\\acknowledgments.wmf"));
-        QCOMPARE(notes.Picture2->picturePath(), QStringLiteral("logo\\quillmere2.bmp"));
-        QTRY_VERIFY(notes.Picture1->isVisibleTo(&notes));
-        QVERIFY(notes.Picture1->picturePath().startsWith("logo\\quil00"));
-        QCOMPARE(state().numpages, 3);
+        QCOMPARE(notes.pagePicture->picturePath(), QStringLiteral("wmf\\acknowledgments.wmf"));
+        QCOMPARE(notes.makersLogoPicture->picturePath(), QStringLiteral("logo\\quillmere2.bmp"));
+        QTRY_VERIFY(notes.animatedLogoPicture->isVisibleTo(&notes));
+        QVERIFY(notes.animatedLogoPicture->picturePath().startsWith("logo\\quil00"));
+        QCOMPARE(state().pageCount, 3);
     }
 
     void guideHasFivePages() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
-        app::intro0().Label2_Click(20);
-        GuideScreen& g = guide();
-        QCOMPARE(g.Label1->caption(), QStringLiteral("Page 1 of 5"));
-        QVERIFY(!g.Label3[3]->isEnabled());
+        state().soundOn = 1; // as once the menu has loaded
+        shell::menuScreen().onMenuItemClicked(MenuItem::TeachersGuide);
+        GuideScreen& g = guideScreen();
+        QCOMPARE(g.pageLabel->caption(), QStringLiteral("Page 1 of 5"));
+        QVERIFY(!g.previousPageButton->isEnabled());
         for (int i = 0; i < 4; ++i)
-            g.Label3_Click(2);
-        QCOMPARE(g.Label1->caption(), QStringLiteral("Page 5 of 5"));
-        QCOMPARE(g.Image1->picturePath(), QStringLiteral("wmf\\guide5.wmf"));
-        QCOMPARE(g.Image2->picturePath(), QStringLiteral("wmf2\\guide5.wmf"));
-        QVERIFY(!g.Label3[2]->isEnabled());
-        g.Label3_Click(3);
-        QCOMPARE(g.Label1->caption(), QStringLiteral("Page 4 of 5"));
-        QVERIFY(g.Label3[2]->isEnabled());
-        QVERIFY(g.Label3[3]->isEnabled());
+            g.onButtonClicked(PageButton::Next);
+        QCOMPARE(g.pageLabel->caption(), QStringLiteral("Page 5 of 5"));
+        QCOMPARE(g.pagePicture->picturePath(), QStringLiteral("wmf\\guide5.wmf"));
+        QCOMPARE(g.printPagePicture->picturePath(), QStringLiteral("wmf2\\guide5.wmf"));
+        QVERIFY(!g.nextPageButton->isEnabled());
+        g.onButtonClicked(PageButton::Previous);
+        QCOMPARE(g.pageLabel->caption(), QStringLiteral("Page 4 of 5"));
+        QVERIFY(g.nextPageButton->isEnabled());
+        QVERIFY(g.previousPageButton->isEnabled());
         QCOMPARE(env.sound.played.size(), 1); // the menu's click only
     }
 
     void printingDrawsThePrintVersion() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
+        state().soundOn = 1; // as once the menu has loaded
         env.write("wmf2/key tidesb.wmf", testenv::minimalWmf());
         RecordingPrinter printer;
         platform::setPrinterFactory([&printer] {
             return std::unique_ptr<platform::Printer>(new BorrowedPrinter(printer));
         });
-        tides().Label3_Click(4);
-        teacher().Label3_Click(2);
-        teacher().Label3_Click(0);
+        tidesScreen().onButtonClicked(TopicButton::KeyFacts);
+        notesScreen().onButtonClicked(PageButton::Next);
+        notesScreen().onButtonClicked(PageButton::Print);
         // An empty line, the page at 1000, 1000 twips, the end of the document.
         QCOMPARE(printer.texts.size(), size_t(1));
         QVERIFY(printer.texts[0].text.isEmpty());
@@ -226,20 +228,20 @@ private slots:
         QCOMPARE(printer.pictures[0].y, 1000.0);
         QVERIFY(printer.ended);
         QVERIFY(env.messages.said.isEmpty());
-        QCOMPARE(state().pagenum, 2); // the page on screen stays
+        QCOMPARE(state().pageNumber, 2); // the page on screen stays
     }
 
     void printFailureIsReported() {
         testenv::Fixture env;
-        state().soundon = 1; // as once the menu has loaded
+        state().soundOn = 1; // as once the menu has loaded
         env.write("wmf2/guide1.wmf", testenv::minimalWmf());
         platform::setPrinterFactory(
             []() -> std::unique_ptr<platform::Printer> { throw platform::PrinterError("none"); });
-        app::intro0().Label2_Click(20);
-        guide().Label3_Click(0);
+        shell::menuScreen().onMenuItemClicked(MenuItem::TeachersGuide);
+        guideScreen().onButtonClicked(PageButton::Print);
         QCOMPARE(env.messages.said,
                  QStringList{QStringLiteral("There was a problem printing to your printer.")});
-        QCOMPARE(guide().Label1->caption(), QStringLiteral("Page 1 of 5"));
+        QCOMPARE(guideScreen().pageLabel->caption(), QStringLiteral("Page 1 of 5"));
     }
 };
 

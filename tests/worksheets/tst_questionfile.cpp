@@ -1,4 +1,4 @@
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 #include "worksheets/questionfile.h"
 
 #include <QBuffer>
@@ -10,16 +10,16 @@ using namespace worksheets;
 
 namespace {
 
-app::QuestionSet sampleSet(const QString& title = QStringLiteral("Sample")) {
-    app::QuestionSet set;
-    set.questtitle = title;
+common::QuestionSet sampleSet(const QString& title = QStringLiteral("Sample")) {
+    common::QuestionSet set;
+    set.title = title;
     for (int n = 1; n <= kQuestionCount; ++n) {
-        set.questtext[n] = QStringLiteral("Question %1?").arg(n);
-        set.optiona[n] = QStringLiteral("A%1").arg(n);
-        set.optionb[n] = QStringLiteral("B%1").arg(n);
-        set.optionc[n] = QStringLiteral("C%1").arg(n);
-        set.optiond[n] = QStringLiteral("D%1").arg(n);
-        set.correct[n] = QString::number((n - 1) % 4 + 1);
+        set.questionText[n] = QStringLiteral("Question %1?").arg(n);
+        set.optionA[n] = QStringLiteral("A%1").arg(n);
+        set.optionB[n] = QStringLiteral("B%1").arg(n);
+        set.optionC[n] = QStringLiteral("C%1").arg(n);
+        set.optionD[n] = QStringLiteral("D%1").arg(n);
+        set.rightAnswer[n] = QString::number((n - 1) % 4 + 1);
     }
     return set;
 }
@@ -43,10 +43,10 @@ QByteArray joinLines(const QList<QByteArray>& lines) {
 
 // The shared set with a marker in every slot, to see what a load changes.
 void fillSharedSet(const QString& marker) {
-    app::QuestionSet& quest = app::state().quest;
-    quest = sampleSet(marker);
+    common::QuestionSet& questions = common::state().questions;
+    questions = sampleSet(marker);
     for (int n = 0; n <= kQuestionCount; ++n)
-        quest.questtext[n] = marker;
+        questions.questionText[n] = marker;
 }
 
 } // namespace
@@ -84,8 +84,8 @@ private slots:
     }
 
     void writerLaysOutSeventyTwoLines() {
-        app::QuestionSet set = sampleSet(QStringLiteral("Tides, waves"));
-        set.optionc[10] = QStringLiteral("Sun, Moon");
+        common::QuestionSet set = sampleSet(QStringLiteral("Tides, waves"));
+        set.optionC[10] = QStringLiteral("Sun, Moon");
         const QByteArray bytes = questionSetBytes(set);
 
         QCOMPARE(bytes.count("\r\n"), kQuestionFileLines);
@@ -97,19 +97,19 @@ private slots:
     }
 
     void writerKeepsEveryFieldOnItsLine() {
-        app::QuestionSet set = sampleSet();
-        set.questtext[3] = QStringLiteral("Two\r\nlines");
+        common::QuestionSet set = sampleSet();
+        set.questionText[3] = QStringLiteral("Two\r\nlines");
         const QByteArray bytes = questionSetBytes(set);
         QCOMPARE(bytes.count("\r\n"), kQuestionFileLines);
         QVERIFY(bytes.contains("Two  lines\r\n"));
     }
 
     void roundTripThroughAFile() {
-        app::QuestionSet set = sampleSet(QStringLiteral("Sun, Moon, and Earth"));
-        set.questtext[1] = QStringLiteral("Is it hot, cold, or both?");
-        set.optiona[2] = QStringLiteral("Salt & pepper");
-        set.optionb[3] = QStringLiteral("   Leading spaces");
-        set.optiond[10] = QStringLiteral("Café at −5 °C");
+        common::QuestionSet set = sampleSet(QStringLiteral("Sun, Moon, and Earth"));
+        set.questionText[1] = QStringLiteral("Is it hot, cold, or both?");
+        set.optionA[2] = QStringLiteral("Salt & pepper");
+        set.optionB[3] = QStringLiteral("   Leading spaces");
+        set.optionD[10] = QStringLiteral("Café at −5 °C");
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Sun, Moon and Earth.txt"));
@@ -120,13 +120,13 @@ private slots:
         QVERIFY2(read.set, qPrintable(read.error));
         QVERIFY(file.atEnd());
 
-        QCOMPARE(read.set->questtitle, set.questtitle);
-        QCOMPARE(read.set->questtext[1], set.questtext[1]);
-        QCOMPARE(read.set->optiona[2], QStringLiteral("Salt , pepper"));
-        QCOMPARE(read.set->optionb[3], QStringLiteral("Leading spaces"));
-        QCOMPARE(read.set->optiond[10], QStringLiteral("Café at ?5 °C")); // no minus sign in 1252
+        QCOMPARE(read.set->title, set.title);
+        QCOMPARE(read.set->questionText[1], set.questionText[1]);
+        QCOMPARE(read.set->optionA[2], QStringLiteral("Salt , pepper"));
+        QCOMPARE(read.set->optionB[3], QStringLiteral("Leading spaces"));
+        QCOMPARE(read.set->optionD[10], QStringLiteral("Café at ?5 °C")); // no minus sign in 1252
         for (int n = 1; n <= kQuestionCount; ++n)
-            QCOMPARE(read.set->correct[n], set.correct[n]);
+            QCOMPARE(read.set->rightAnswer[n], set.rightAnswer[n]);
     }
 
     void readingRules_data() {
@@ -147,8 +147,8 @@ private slots:
         lines[2] = line3 + '\r';
         const QuestionSetRead read = readBytes(joinLines(lines));
         QVERIFY2(read.set, qPrintable(read.error));
-        QCOMPARE(read.set->questtext[1], question1);
-        QCOMPARE(read.set->optiona[1], QStringLiteral("A1")); // the next line is the next field
+        QCOMPARE(read.set->questionText[1], question1);
+        QCOMPARE(read.set->optionA[1], QStringLiteral("A1")); // the next line is the next field
     }
 
     void otherLineEndsAndSeparators() {
@@ -158,9 +158,9 @@ private slots:
         bytes.chop(2);                             // no line end after line 72
         const QuestionSetRead read = readBytes(bytes);
         QVERIFY2(read.set, qPrintable(read.error));
-        QCOMPARE(read.set->optiona[5], QStringLiteral("A5"));
-        QCOMPARE(read.set->optionb[5], QStringLiteral("B5"));
-        QCOMPARE(read.set->questtext[10], QStringLiteral("Question 10?"));
+        QCOMPARE(read.set->optionA[5], QStringLiteral("A5"));
+        QCOMPARE(read.set->optionB[5], QStringLiteral("B5"));
+        QCOMPARE(read.set->questionText[10], QStringLiteral("Question 10?"));
     }
 
     void linesAfterSeventyTwoAreNotRead() {
@@ -176,7 +176,7 @@ private slots:
         bytes.replace("D4\r\n4\r\n", "D4\r\n 4 \t\r\n");
         const QuestionSetRead read = readBytes(bytes);
         QVERIFY2(read.set, qPrintable(read.error));
-        QCOMPARE(read.set->correct[4], QStringLiteral("4"));
+        QCOMPARE(read.set->rightAnswer[4], QStringLiteral("4"));
     }
 
     void badCorrectOptionIsCorrupt_data() {
@@ -196,11 +196,11 @@ private slots:
         buffer.open(QIODevice::ReadOnly);
 
         fillSharedSet(QStringLiteral("previous"));
-        const std::optional<QString> error = loadquest(buffer);
+        const std::optional<QString> error = loadQuestionSet(buffer);
         QVERIFY(error);
         QVERIFY2(error->contains(QStringLiteral("Question 7")), qPrintable(*error));
-        QCOMPARE(app::state().quest.questtitle, QStringLiteral("previous"));
-        QCOMPARE(app::state().quest.questtext[1], QStringLiteral("previous"));
+        QCOMPARE(common::state().questions.title, QStringLiteral("previous"));
+        QCOMPARE(common::state().questions.questionText[1], QStringLiteral("previous"));
     }
 
     void truncatedFileKeepsThePreviousSet() {
@@ -210,13 +210,13 @@ private slots:
         buffer.open(QIODevice::ReadOnly);
 
         fillSharedSet(QStringLiteral("previous"));
-        const std::optional<QString> error = loadquest(buffer);
+        const std::optional<QString> error = loadQuestionSet(buffer);
         QVERIFY(error);
         QVERIFY2(error->contains(QStringLiteral("line 41")), qPrintable(*error));
-        const app::QuestionSet& quest = app::state().quest;
-        QCOMPARE(quest.questtitle, QStringLiteral("previous"));
+        const common::QuestionSet& questions = common::state().questions;
+        QCOMPARE(questions.title, QStringLiteral("previous"));
         for (int n = 1; n <= kQuestionCount; ++n)
-            QCOMPARE(quest.questtext[n], QStringLiteral("previous"));
+            QCOMPARE(questions.questionText[n], QStringLiteral("previous"));
     }
 
     void emptyOrClosedFileIsReported() {
@@ -230,14 +230,14 @@ private slots:
         QBuffer buffer;
         buffer.setData(questionSetBytes(sampleSet(QStringLiteral("New set"))));
         buffer.open(QIODevice::ReadOnly);
-        QVERIFY(!loadquest(buffer));
+        QVERIFY(!loadQuestionSet(buffer));
 
-        const app::QuestionSet& quest = app::state().quest;
-        QCOMPARE(quest.questtitle, QStringLiteral("New set"));
-        QCOMPARE(quest.questtext[0], QStringLiteral("previous"));
-        QCOMPARE(quest.questtext[10], QStringLiteral("Question 10?"));
-        QCOMPARE(quest.optiond[7], QStringLiteral("D7"));
-        QCOMPARE(quest.correct[5], QStringLiteral("1"));
+        const common::QuestionSet& questions = common::state().questions;
+        QCOMPARE(questions.title, QStringLiteral("New set"));
+        QCOMPARE(questions.questionText[0], QStringLiteral("previous"));
+        QCOMPARE(questions.questionText[10], QStringLiteral("Question 10?"));
+        QCOMPARE(questions.optionD[7], QStringLiteral("D7"));
+        QCOMPARE(questions.rightAnswer[5], QStringLiteral("1"));
     }
 
     void failedWriteKeepsTheOldFile() {
@@ -245,14 +245,14 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("Sheet.txt"));
         QVERIFY(!writeQuestionSet(path, sampleSet(QStringLiteral("Old"))));
 
-        app::QuestionSet bad = sampleSet(QStringLiteral("New"));
-        bad.correct[9].clear();
+        common::QuestionSet bad = sampleSet(QStringLiteral("New"));
+        bad.rightAnswer[9].clear();
         QVERIFY(writeQuestionSet(path, bad));
         QVERIFY(writeQuestionSet(dir.filePath(QStringLiteral("missing/Sheet.txt")), sampleSet()));
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(readQuestionSet(file).set->questtitle, QStringLiteral("Old"));
+        QCOMPARE(readQuestionSet(file).set->title, QStringLiteral("Old"));
     }
 };
 

@@ -38,7 +38,7 @@ QString metricsMismatch(const QFont& font, const QStringList& acceptable) {
 const QStringList kTimesFaces = {QStringLiteral("Times New Roman"),
                                  QStringLiteral("Liberation Serif")};
 
-app::QuestionSet loadShipped(const QString& title) {
+common::QuestionSet loadShipped(const QString& title) {
     QFile file(kMultiple + title + QStringLiteral(".txt"));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot open %s", qPrintable(file.fileName()));
@@ -48,8 +48,8 @@ app::QuestionSet loadShipped(const QString& title) {
     return *read.set;
 }
 
-QStringList options(const app::QuestionSet& set, int n) {
-    return {set.optiona[n], set.optionb[n], set.optionc[n], set.optiond[n]};
+QStringList options(const common::QuestionSet& set, int n) {
+    return {set.optionA[n], set.optionB[n], set.optionC[n], set.optionD[n]};
 }
 
 void addTopicRows() {
@@ -76,15 +76,15 @@ private slots:
         QCOMPARE(bytes.count('\n'), kQuestionFileLines);
         QVERIFY(bytes.endsWith("\r\n"));
 
-        const app::QuestionSet set = loadShipped(title);
-        QCOMPARE(set.questtitle, title);
+        const common::QuestionSet set = loadShipped(title);
+        QCOMPARE(set.title, title);
         QSet<QString> rightAnswers;
         for (int n = 1; n <= kQuestionCount; ++n) {
-            const int right = set.correct[n].toInt();
-            QVERIFY2(right >= 1 && right <= 4, qPrintable(set.questtext[n]));
-            rightAnswers.insert(set.correct[n]);
-            QVERIFY(!set.questtext[n].isEmpty());
-            QVERIFY2(set.questtext[n].size() <= 55, qPrintable(set.questtext[n]));
+            const int right = set.rightAnswer[n].toInt();
+            QVERIFY2(right >= 1 && right <= 4, qPrintable(set.questionText[n]));
+            rightAnswers.insert(set.rightAnswer[n]);
+            QVERIFY(!set.questionText[n].isEmpty());
+            QVERIFY2(set.questionText[n].size() <= 55, qPrintable(set.questionText[n]));
             const QStringList texts = options(set, n);
             QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 4);
             for (const QString& option : texts)
@@ -102,12 +102,12 @@ private slots:
         const QFontMetricsF metrics(font);
         const QRectF label(0, 0, 9840 / kTwipsPerPixel, 1455 / kTwipsPerPixel);
 
-        const app::QuestionSet set = loadShipped(title);
+        const common::QuestionSet set = loadShipped(title);
         for (int n = 1; n <= kQuestionCount; ++n) {
-            const QRectF used =
-                metrics.boundingRect(label, Qt::AlignHCenter | Qt::TextWordWrap, set.questtext[n]);
+            const QRectF used = metrics.boundingRect(label, Qt::AlignHCenter | Qt::TextWordWrap,
+                                                     set.questionText[n]);
             QVERIFY2(used.height() <= label.height() && used.width() <= label.width(),
-                     qPrintable(set.questtext[n]));
+                     qPrintable(set.questionText[n]));
         }
     }
 
@@ -120,7 +120,7 @@ private slots:
         const QFontMetricsF metrics(font);
         const double room = 6975 / kTwipsPerPixel - 20; // less the round indicator
 
-        const app::QuestionSet set = loadShipped(title);
+        const common::QuestionSet set = loadShipped(title);
         for (int n = 1; n <= kQuestionCount; ++n) {
             for (const QString& option : options(set, n))
                 QVERIFY2(metrics.horizontalAdvance(option) <= room, qPrintable(option));
@@ -137,10 +137,10 @@ private slots:
         // The line starts 120 twips in and runs past the window's right edge.
         const double room = (platform::kClientWidthTwips - 120) / kTwipsPerPixel;
 
-        const app::QuestionSet set = loadShipped(title);
+        const common::QuestionSet set = loadShipped(title);
         for (int n = 1; n <= kQuestionCount; ++n) {
             // Measured as question 10, the widest number.
-            const QString line = quiz::wrongAnswerLine(10, set.questtext[n]);
+            const QString line = quiz::wrongAnswerLine(10, set.questionText[n]);
             QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
         }
     }

@@ -1,0 +1,14 @@
+#include "common/sharedstate.h"
+
+namespace common {
+
+SharedState& state() {
+    static SharedState s;
+    return s;
+}
+
+void resetState() {
+    state() = SharedState();
+}
+
+} // namespace common

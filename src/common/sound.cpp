@@ -1,0 +1,15 @@
+#include "common/sound.h"
+
+#include "common/sharedstate.h"
+#include "platform/services.h"
+#include "platform/soundplayer.h"
+
+namespace common {
+
+void playSound(const QString& contentPath) {
+    if (!state().soundOn)
+        return;
+    platform::soundPlayer().play(contentPath);
+}
+
+} // namespace common

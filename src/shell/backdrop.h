@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/screen.h"
+
+namespace shell {
+
+// The backdrop: a borderless screen over the whole display, in one colour,
+// behind the title screen.
+class Backdrop : public platform::Screen {
+    Q_OBJECT
+public:
+    Backdrop();
+
+protected:
+    void onLoad() override;
+};
+
+Backdrop& backdrop();
+
+} // namespace shell

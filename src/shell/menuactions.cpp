@@ -1,0 +1,82 @@
+#include "shell/menuactions.h"
+
+#include "common/sharedstate.h"
+#include "platform/picturebox.h"
+#include "platform/services.h"
+#include "platform/textlabel.h"
+#include "shell/menuscreen.h"
+#include "shell/titlescreen.h"
+#include "topics/guidescreen.h"
+#include "topics/notesscreen.h"
+#include "topics/topicscreen.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+namespace shell {
+
+using common::state;
+
+QString noContentMessage(const QString& topic) {
+    return QStringLiteral("\"%1\" is not ready yet, but the Moon, the Sun and the Earth are "
+                          "waiting for you!\n\nTry \"The Tides\", \"Life on Earth\" or \"The Sun "
+                          "and other Stars\".")
+        .arg(topic);
+}
+
+void runMenuItem(MenuItem item) {
+    switch (item) {
+    case MenuItem::Introduction: {
+        state().pageCount = 2;
+        state().notesFile = QStringLiteral("introduction");
+        topics::NotesScreen& notes = topics::notesScreen();
+        notes.pagePicture->setPicture(QStringLiteral("wmf\\introductiona.wmf"));
+        notes.printPagePicture->setPicture(QStringLiteral("wmf2\\introductiona.wmf"));
+        notes.showScreen();
+        break;
+    }
+    case MenuItem::Tides:
+        topics::tidesScreen().showScreen();
+        break;
+    case MenuItem::LifeOnEarth:
+        topics::lifeScreen().showScreen();
+        break;
+    case MenuItem::SunAndStars:
+        topics::sunScreen().showScreen();
+        break;
+    case MenuItem::Acknowledgements:
+        topics::notesScreen().showAcknowledgements();
+        topics::notesScreen().showScreen();
+        break;
+    case MenuItem::TeachersGuide: {
+        topics::GuideScreen& guide = topics::guideScreen();
+        guide.pagePicture->setPicture(QStringLiteral("wmf\\guide1.wmf"));
+        guide.printPagePicture->setPicture(QStringLiteral("wmf2\\guide1.wmf"));
+        state().pageNumber = 1;
+        guide.showScreen();
+        break;
+    }
+    case MenuItem::Exit:
+        titleScreen().okButton->setText(QStringLiteral("Cancel"));
+        titleScreen().showScreen();
+        break;
+    case MenuItem::SolarSystem:
+    case MenuItem::OrbitsAndGravitation:
+    case MenuItem::TimeAndSeasons:
+    case MenuItem::PhasesOfTheMoon:
+    case MenuItem::Eclipses:
+    case MenuItem::SunspotsAndAurora:
+    case MenuItem::ContinentsAndOceans:
+    case MenuItem::MoonLandings: {
+        // Shown once the click has been handled, so the click sound comes first.
+        const QString message = noContentMessage(menuScreen().menuItems.value(item)->caption());
+        QTimer::singleShot(0, [message] { platform::messages().ok(message); });
+        break;
+    }
+    case MenuItem::MultipleChoiceWizard:
+    case MenuItem::WorksheetCatalogue:
+        break;
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,46 @@
+#pragma once
+#include "platform/screen.h"
+
+class QPushButton;
+class QTimer;
+
+namespace platform {
+class PictureBox;
+class TextLabel;
+} // namespace platform
+
+namespace shell {
+
+// The title screen: a small dialog over the backdrop with the product title,
+// the moon-phase animation and the credits. Shown again by the menu as the
+// exit screen, with "OK" renamed "Cancel".
+class TitleScreen : public platform::Screen {
+    Q_OBJECT
+public:
+    TitleScreen();
+
+    QWidget* panel; // holds every control
+    platform::TextLabel* titleLabel;
+    platform::PictureBox* moonPhasePicture;
+    platform::TextLabel* authorsLabel;
+    platform::TextLabel* programmersLabel;
+    platform::TextLabel* editorLabel;
+    QPushButton* okButton; // "OK", or "Cancel" on the exit screen: on to the menu
+    QPushButton* exitButton;
+    platform::TextLabel* subtitleLabel;
+    QTimer* moonPhaseTimer;
+
+    void onOkClicked();
+    void onExitClicked();
+
+protected:
+    void onLoad() override;
+
+private:
+    void onMoonPhaseTick();
+    bool centreOnDisplay();
+};
+
+TitleScreen& titleScreen();
+
+} // namespace shell
