@@ -1,0 +1,146 @@
+"""The base of every end-to-end journey.
+
+The journeys of one process share one private desktop (display, session
+bus, accessibility bus); each journey starts the built program afresh on a
+private copy of the content folder, with its own print server when it
+prints, and ends every process it started by its id. CTest runs each journey
+in a process of its own, so there each journey has its own desktop too.
+
+Environment: CORVELLA_PROGRAM (the built program), CORVELLA_SOURCE_MEDIA
+(the content folder to copy); CORVELLA_E2E_KEEP=1 keeps the run folders."""
+
+import atexit
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+from desktop import Desktop, end_process, spawn
+from printserver import PrintServer
+from waiting import wait_until
+
+_desktop = None
+TITLE_WINDOW = " "  # the title and exit screen's window caption
+
+
+def start_desktop():
+    """For setUpModule: starts the desktop, once per process, and points this
+    process's accessibility client at it (before it first connects; the
+    client cannot move to another bus later). It is stopped at exit."""
+    global _desktop
+    if _desktop is not None:
+        return
+    root = tempfile.mkdtemp(prefix="corvella-e2e-desktop-")
+    _desktop = Desktop(root)
+    atexit.register(stop_desktop)
+    _desktop.start()
+    os.environ.update({k: _desktop.env[k] for k in
+                       ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+
+
+def stop_desktop():
+    global _desktop
+    if _desktop is not None:
+        _desktop.stop()
+        _keep_or_remove(_desktop.root)
+        _desktop = None
+
+
+def _keep_or_remove(path):
+    if os.environ.get("CORVELLA_E2E_KEEP") == "1":
+        print(f"kept {path}")
+    else:
+        shutil.rmtree(path, ignore_errors=True)
+
+
+def desktop():
+    if _desktop is None:
+        raise AssertionError("the test module did not start the desktop (setUpModule)")
+    return _desktop
+
+
+class Program:
+    """The program under test, started on the shared desktop."""
+
+    def __init__(self, executable, home, root, cups_socket):
+        env = dict(desktop().env)
+        env.update({
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "CORVELLA_HOME": home,
+            "CUPS_SERVER": cups_socket,
+            # No sound server: sounds are skipped quietly.
+            "PULSE_SERVER": "unix:" + os.path.join(root, "no-sound-server"),
+            "QT_LOGGING_RULES": "qt.multimedia*=false",
+        })
+        self.log_path = os.path.join(root, "program.log")
+        with open(self.log_path, "w") as log:
+            self.process = spawn([executable], env=env, cwd=root, stdout=log,
+                                            stderr=subprocess.STDOUT)
+        self.pid = self.process.pid
+
+    def wait_exit(self, timeout=15):
+        wait_until(lambda: self.process.poll() is not None, timeout, "the program to end",
+                   self.log)
+        return self.process.returncode
+
+    def running(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        end_process(self.process)
+
+    def log(self):
+        with open(self.log_path, errors="replace") as f:
+            return "program output:\n" + f.read()[-3000:]
+
+
+class Journey(unittest.TestCase):
+    """Starts the program on the title screen; self.reader drives it."""
+
+    prints = True  # whether the journey needs the print server
+
+    def setUp(self):
+        from reader import Reader  # after the desktop has set the environment
+
+        self.root = tempfile.mkdtemp(prefix="corvella-e2e-")
+        os.chmod(self.root, 0o755)
+        self.addCleanup(_keep_or_remove, self.root)
+
+        self.home = os.path.join(self.root, "media")
+        shutil.copytree(os.environ["CORVELLA_SOURCE_MEDIA"], self.home)
+
+        socket = os.path.join(self.root, "no-print-server.sock")
+        self.printer = None
+        if self.prints:
+            self.printer = PrintServer(os.path.join(self.root, "print"))
+            self.printer.start()
+            self.addCleanup(self.printer.stop)
+            socket = self.printer.socket
+
+        self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket)
+        self.addCleanup(self.program.stop)
+        self.reader = Reader(self.program.pid)
+        self.reader.attach()
+        self.reader.wait_showing("OK", "push button", TITLE_WINDOW)
+
+    # --- steps shared by journeys ------------------------------------------
+
+    def press(self, caption, window=None):
+        return self.reader.press(caption, window)
+
+    def open_menu(self):
+        self.press("OK", TITLE_WINDOW)
+        self.reader.wait_showing("Worksheet Catalogue", "push button")
+
+    def answer_box(self, text):
+        """Presses the OK of the message box that says text."""
+        self.reader.wait_label(text)
+        self.press("OK")
+        self.reader.wait_gone(text, "label")
+
+    def assert_showing_labels(self, *texts):
+        showing = self.reader.texts()
+        for text in texts:
+            self.assertIn(text, showing, self.reader.describe())
