@@ -134,6 +134,14 @@ class Journey(unittest.TestCase):
         self.press("OK", TITLE_WINDOW)
         self.reader.wait_showing("Worksheet Catalogue", "push button")
 
+    def keyboard(self, *args):
+        """Real key presses through the display's keyboard (xdotool), to
+        the window that has the input focus."""
+        subprocess.run(["xdotool", *args], env=desktop().env, check=True, timeout=30)
+
+    def type_text(self, text):
+        self.keyboard("type", "--delay", "10", text)
+
     def answer_box(self, text):
         """Presses the OK of the message box that says text."""
         self.reader.wait_label(text)

@@ -16,11 +16,12 @@ def setUpModule():
     journey.start_desktop()
 
 
-def answer_questions(test, questions, wrong=(), unanswered=()):
-    """Goes through the ten questions on the quiz screen, choosing the right
-    option except for the numbers in wrong (a wrong option) and unanswered
-    (none), checking each question as it shows."""
-    for number, question in enumerate(questions, start=1):
+def answer_questions(test, questions, wrong=(), unanswered=(), first=1):
+    """Goes through the questions on the quiz screen (the first of them
+    numbered first), choosing the right option except for the numbers in
+    wrong (a wrong option) and unanswered (none), checking each question as
+    it shows."""
+    for number, question in enumerate(questions, start=first):
         shown = test.reader.wait_labels(f"Question {number}", question.text)
         forward = "Check Score >>" if number == 10 else "Next Question >>"
         test.assertEqual(number > 1, bool(shown.button("<< Previous Question")),
@@ -93,8 +94,8 @@ class PupilJourneys(journey.Journey):
         name_box = reader.wait_for(
             lambda: next((n for n in reader.nodes() if n.role == "text" and n.focused), None),
             "the name box to take the keyboard focus")
-        name = "Amara Okafor"
-        reader.set_text(name_box, name)
+        name = "Zoë Okafor"  # typed on the keyboard, into the box that has the focus
+        self.type_text(name)
         reader.wait_for(lambda: name_box.accessible.get_text(0, -1) == name, "the name typed")
 
         self.press("Print Certificate")
