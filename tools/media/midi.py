@@ -9,7 +9,7 @@ import wave
 import numpy as np
 
 SOUNDFONT = os.environ.get("CORVELLA_SF2", "/usr/share/sounds/sf2/FluidR3_GM.sf2")
-RATE = 22050
+RATE = 44100  # rendered at twice the file rate; the generator takes it down
 PPQ = 480
 
 
@@ -22,9 +22,10 @@ def _varlen(n):
     return bytes(reversed(out))
 
 
-def write(path, notes, programs, bpm=120):
+def write(path, notes, programs, bpm=120, bends=()):
     """notes: (start_beat, length_beats, channel, key, velocity);
-    programs: {channel: GM program number, 0-based}."""
+    programs: {channel: GM program number, 0-based};
+    bends: (beat, channel, cents), with the default bend range of 200 cents."""
     events = [(0, bytes([0xFF, 0x51, 3]) + struct.pack(">I", int(60e6 / bpm))[1:])]
     for ch, prog in programs.items():
         events.append((0, bytes([0xC0 | ch, prog])))
@@ -33,6 +34,9 @@ def write(path, notes, programs, bpm=120):
         on, off = int(start * PPQ), int((start + length) * PPQ)
         events.append((on, bytes([0x90 | ch, key, vel])))
         events.append((off, bytes([0x80 | ch, key, 0])))
+    for beat, ch, cents in bends:
+        value = int(round(8192 + 8191 * max(-1.0, min(1.0, cents / 200))))
+        events.append((int(beat * PPQ), bytes([0xE0 | ch, value & 0x7F, value >> 7])))
     events.sort(key=lambda e: (e[0], e[1][0] & 0xF0 == 0x90))
     track, now = b"", 0
     for t, data in events:
@@ -44,11 +48,11 @@ def write(path, notes, programs, bpm=120):
         f.write(b"MTrk" + struct.pack(">I", len(track)) + track)
 
 
-def render(notes, programs, bpm=120):
+def render(notes, programs, bpm=120, bends=()):
     """Mono float samples at RATE."""
     with tempfile.TemporaryDirectory() as tmp:
         mid, wav = os.path.join(tmp, "p.mid"), os.path.join(tmp, "p.wav")
-        write(mid, notes, programs, bpm)
+        write(mid, notes, programs, bpm, bends)
         subprocess.run(["fluidsynth", "-ni", "-q", "-g", "0.6", "-r", str(RATE), "-F", wav, SOUNDFONT, mid],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         with wave.open(wav) as w:
