@@ -280,8 +280,8 @@ def thud3():
     rng = np.random.default_rng(3)
     t = t_axis(0.18)
     f = 440 + 120 * np.exp(-t / 0.012)
-    body = np.sin(2 * np.pi * np.cumsum(f) / SR) * np.exp(-t / 0.04)
-    body += 0.45 * partials([1130, 1870, 2900], [0.02, 0.012, 0.007], [1, 0.6, 0.35], 0.18, rng=rng)
+    body = np.sin(2 * np.pi * np.cumsum(f) / SR) * np.exp(-t / 0.03)
+    body += 0.45 * partials([1130, 1870, 2900], [0.014, 0.009, 0.006], [1, 0.6, 0.35], 0.18, rng=rng)
     knock = fft_filter(noise(rng, int(0.18 * SR)), lo=500, hi=3500) * env(len(t), 0.0004, 0.006) * 0.6
     return fade(body * np.minimum(t / 0.0008, 1) + knock, 0, 0.02)
 
@@ -357,7 +357,7 @@ def coin(rng):
     base = rng.uniform(1700, 2800)
     ring = partials([base, base * 1.52, base * 2.31], [0.05, 0.03, 0.015], [1, 0.45, 0.2], 0.12,
                     attack=0.0008, rng=rng)
-    tick = fft_filter(noise(rng, int(0.12 * SR)), lo=2000, hi=6000) * env(int(0.12 * SR), 0.0003, 0.002) * 0.4
+    tick = fft_filter(noise(rng, int(0.12 * SR)), lo=2000, hi=4500) * env(int(0.12 * SR), 0.0005, 0.0015) * 0.2
     return ring + tick
 
 
@@ -371,7 +371,7 @@ def slot_payoff():
     times = 0.05 + 1.9 * np.sort(rng.random(26)) ** 1.6
     coins = place(2.4, [(t, coin(rng) * rng.uniform(0.3, 0.8) * (1 - 0.3 * t / 2)) for t in times])
     out = mix(bells * 1.6, coins * 0.35)
-    return out[: int(3.3 * SR)]
+    return fade(out[: int(3.3 * SR)], 0, 0.4)
 
 
 def crowd():
@@ -424,9 +424,9 @@ def gong():
     low = [f0 * r * rng.uniform(0.995, 1.005) for r in low_ratios]
     low_amps = [0.25, 0.35, 0.5, 0.8, 0.9, 0.8, 0.75, 0.7, 0.6, 0.55, 0.5, 0.45]
     low_decays = list(np.linspace(3.2, 1.4, len(low)))
-    high = list(np.exp(rng.uniform(np.log(950), np.log(7000), 48)))
-    high_amps = [0.5 * (1000 / f) ** 0.35 * rng.uniform(0.5, 1) for f in high]
-    high_decays = [rng.uniform(0.9, 1.8) * (1000 / f) ** 0.3 for f in high]
+    high = list(np.exp(rng.uniform(np.log(950), np.log(7000), 110)))
+    high_amps = [0.45 * (1000 / f) ** 0.2 * rng.uniform(0.4, 1) for f in high]
+    high_decays = [rng.uniform(0.8, 1.6) * (1000 / f) ** 0.45 for f in high]
     high_rises = [0.12 + 0.6 * np.log(f / 950) / np.log(7000 / 950) * rng.uniform(0.7, 1.3) for f in high]
     freqs = low + [f * 1.003 for f in low] + high  # doubled low modes beat slowly
     amps = low_amps + [a * 0.5 for a in low_amps] + high_amps
@@ -436,7 +436,7 @@ def gong():
     t = t_axis(seconds)
     shimmer = 1 + 0.15 * np.sin(2 * np.pi * 0.9 * t) * (1 - np.exp(-t / 0.5))
     n = len(t)
-    mallet = fft_filter(noise(rng, n), lo=150, hi=2000) * env(n, 0.001, 0.025) * 0.6
+    mallet = fft_filter(noise(rng, n), lo=150, hi=2500) * env(n, 0.001, 0.03) * 1.2
     return fade(body * shimmer + mallet, 0.001, 0.5)
 
 
@@ -563,13 +563,28 @@ def limit(x, ceiling_db, attack=0.002, release=0.08):
 
 
 def level(x, target, ceiling):
-    """Bring x to the target loudness with its true peak under the ceiling."""
-    for _ in range(12):
-        x = x * 10 ** ((target - ak.loudness(x)) / 20)
-        x = limit(x, ceiling - 0.3)
-        if abs(ak.loudness(x) - target) < 0.1 and ak.true_peak(x) <= ceiling - 0.1:
-            return x
-    raise RuntimeError("cannot bring the sound to %.1f LUFS under %.1f dBTP" % (target, ceiling))
+    """Bring x to the target loudness with its true peak under the ceiling:
+    the gain that makes it loud enough once the limiter has taken its peaks
+    off is found by bisection (loudness only grows with the gain)."""
+    base = target - ak.loudness(x)
+
+    def at(extra_db):
+        return limit(x * 10 ** ((base + extra_db) / 20), ceiling - 0.3)
+
+    lo, hi = 0.0, 30.0
+    y = at(lo)
+    for _ in range(40):
+        if abs(ak.loudness(y) - target) < 0.05:
+            break
+        mid = (lo + hi) / 2
+        y = at(mid)
+        if ak.loudness(y) < target:
+            lo = mid
+        else:
+            hi = mid
+    if abs(ak.loudness(y) - target) > 0.1 or ak.true_peak(y) > ceiling - 0.1:
+        raise RuntimeError("cannot bring the sound to %.1f LUFS under %.1f dBTP" % (target, ceiling))
+    return y
 
 
 def trim(x, floor=1e-3):
