@@ -36,7 +36,8 @@ const TopicInfo& topicInfo(Topic topic) {
         true,
         {2, QStringLiteral("key sun"), QStringLiteral("wmf\\key suna.wmf"),
          QStringLiteral("wmf2\\key suna.wmf")},
-        {1, QStringLiteral("sun"), QStringLiteral("wmf\\sun.wmf"), QStringLiteral("wmf2\\sun.wmf")},
+        {2, QStringLiteral("sun"), QStringLiteral("wmf\\suna.wmf"),
+         QStringLiteral("wmf2\\suna.wmf")},
     };
     static const TopicInfo life{
         QStringLiteral("lifeScreen"),
@@ -53,8 +54,8 @@ const TopicInfo& topicInfo(Topic topic) {
         true,
         {3, QStringLiteral("key life"), QStringLiteral("wmf\\key lifea.wmf"),
          QStringLiteral("wmf2\\key lifea.wmf")},
-        {1, QStringLiteral("life"), QStringLiteral("wmf\\life.wmf"),
-         QStringLiteral("wmf2\\life.wmf")},
+        {2, QStringLiteral("life"), QStringLiteral("wmf\\lifea.wmf"),
+         QStringLiteral("wmf2\\lifea.wmf")},
     };
     switch (topic) {
     case Topic::Tides:

@@ -58,9 +58,10 @@ private slots:
         QTest::newRow("tides") << int(Topic::Tides) << "The Tides" << QColor(39, 63, 137)
                                << "Images\\tide.jpg" << 3 << "key tidesa.wmf" << 2 << "tidesa.wmf";
         QTest::newRow("sun") << int(Topic::Sun) << "The Sun and other Stars" << QColor(Qt::black)
-                             << "Images\\spiralgalaxy.jpg" << 2 << "key suna.wmf" << 1 << "sun.wmf";
+                             << "Images\\spiralgalaxy.jpg" << 2 << "key suna.wmf" << 2
+                             << "suna.wmf";
         QTest::newRow("life") << int(Topic::Life) << "Life on Earth" << QColor(39, 63, 137)
-                              << "Images\\babyseal.jpg" << 3 << "key lifea.wmf" << 1 << "life.wmf";
+                              << "Images\\babyseal.jpg" << 3 << "key lifea.wmf" << 2 << "lifea.wmf";
     }
     void differencesBetweenTopics() {
         QFETCH(int, topic);

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Sun and the inner solar system for the labelling screens.
 
 The pictures sit on the labelling screens' blue, so their background is that
@@ -25,8 +26,9 @@ def place(w, h, render, diameter, **kw):
 
 
 # ---------------------------------------------------------------- the Sun
-def sun_disc(w, h, cx, cy, r, seed=3):
-    """Limb-darkened photosphere with granulation, a few sunspots and a glow."""
+def sun_disc(w, h, cx, cy, r, seed=3, background=None):
+    """Limb-darkened photosphere with granulation, a few sunspots and a glow,
+    on the screens' blue or on `background` (an RGB colour in 0..1)."""
     rr = mk.radial(w, h, cx, cy) / r
     mu = np.sqrt(np.clip(1 - rr * rr, 0, 1))
     centre, mid, limb = mk.colour(255, 252, 215), mk.colour(255, 214, 60), mk.colour(238, 120, 8)
@@ -45,7 +47,8 @@ def sun_disc(w, h, cx, cy, r, seed=3):
         penumbra = mk.smoothstep(2.0, 1.2, d)
         col = col * (1 - 0.45 * penumbra - 0.4 * umbra)[..., None]
     alpha = mk.smoothstep(1.0 + 1.2 / r, 1.0 - 0.8 / r, rr)
-    out = backdrop(w, h) * (1 - alpha[..., None]) + col * alpha[..., None]
+    bg = backdrop(w, h) if background is None else np.ones((h, w, 3)) * background
+    out = bg * (1 - alpha[..., None]) + col * alpha[..., None]
     glow = np.where(rr > 1, 1.0 / (1 + ((rr - 1) * 7) ** 2), 0)
     out = out * (1 - 0.6 * glow[..., None]) + glow[..., None] * mk.colour(255, 190, 60) * 0.9
     return np.clip(out, 0, 1)

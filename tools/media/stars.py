@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures no map covers, drawn from noise and simple physics: the spiral
 galaxy of "The Sun and other Stars" (and its quiz thumbnail) and the stages of
 a Sun-like star's life for its labelling screen: the gas cloud it forms from,
@@ -99,20 +100,24 @@ def red_giant(w, h, seed=6):
     return np.clip(img, 0, 1)
 
 
-def white_dwarf(w, h, seed=2):
+def white_dwarf(w, h, seed=2, shell=True):
     """A tiny white-hot star inside the shell of gas it threw off: a ring of
-    glowing gas, blue-green inside and red at its edge."""
+    glowing gas, blue-green inside and red at its edge. Without the shell it
+    is the star alone, a bright dot on dark space. Sizes follow the width, so
+    larger copies look the same."""
+    k = w / 186.0
     r = mk.radial(w, h, w / 2, h / 2) / (min(w, h) * 0.36)
-    n = mk.fbm2(w, h, 18, octaves=4, seed=seed)
-    ring = np.exp(-((r - 0.78) / 0.2) ** 2) * (0.6 + 0.8 * n)
-    inner = mk.smoothstep(0.95, 0.2, r) * 0.35 * (0.7 + 0.6 * n)
-    outer = np.exp(-((r - 0.98) / 0.1) ** 2) * (0.5 + n)
     space = mk.colour(6, 8, 36)
     veil = mk.smoothstep(1.4, 1.0, r)
     img = np.ones((h, w, 3)) * BLUE * (1 - veil[..., None]) + space * veil[..., None]
-    img += inner[..., None] * mk.colour(60, 200, 220) + ring[..., None] * mk.colour(90, 190, 210) * 0.8
-    img += outer[..., None] * mk.colour(230, 70, 80) * 0.7
-    img = mk.add_glow(img, w / 2, h / 2, 2.2, mk.colour(235, 245, 255), 1.6, 2.0)
+    if shell:
+        n = mk.fbm2(w, h, 18 * k, octaves=4, seed=seed)
+        ring = np.exp(-((r - 0.78) / 0.2) ** 2) * (0.6 + 0.8 * n)
+        inner = mk.smoothstep(0.95, 0.2, r) * 0.35 * (0.7 + 0.6 * n)
+        outer = np.exp(-((r - 0.98) / 0.1) ** 2) * (0.5 + n)
+        img += inner[..., None] * mk.colour(60, 200, 220) + ring[..., None] * mk.colour(90, 190, 210) * 0.8
+        img += outer[..., None] * mk.colour(230, 70, 80) * 0.7
+    img = mk.add_glow(img, w / 2, h / 2, 2.2 * k, mk.colour(235, 245, 255), 1.6, 2.0)
     return np.clip(img, 0, 1)
 
 

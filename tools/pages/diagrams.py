@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Vector diagrams for the notes pages. Each takes a layout.Drawing whose
 units are screen inches from the diagram's top-left corner; on paper the
 whole diagram is scaled up."""
@@ -67,49 +68,51 @@ def tide_bulges(d):
     cx, cy, r = 1.05, 0.85, 0.45
     earth(d, cx, cy, r, bulge=0.22, angle=0)
     moon(d, 2.9, cy, 0.17)
-    arrow(d, 2.65, cy, 2.0, cy, RED)
-    d.label(2.35, cy - 0.12, "pull", 9, True, RED)
-    d.label(2.9, cy + 0.38, "Moon", 10, True)
-    d.label(cx + r + 0.3, cy + 0.52, "high tide", 9, True)
-    d.label(cx - r - 0.18, cy + 0.52, "high tide", 9, True)
-    d.label(cx, 0.16, "low tide", 9, True)
-    d.label(cx, 1.7, "low tide", 9, True)
-    d.label(cx, cy + 0.05, "Earth", 10, True, WHITE)
+    # The Moon pulls the Earth and its seas towards itself.
+    arrow(d, 1.95, cy, 2.65, cy, RED)
+    d.label(2.3, cy - 0.12, "pull", 11, True, RED)
+    d.label(2.9, cy + 0.4, "Moon", 11, True)
+    d.label(cx + r + 0.33, cy + 0.55, "high tide", 11, True)
+    d.label(cx - r - 0.1, cy + 0.55, "high tide", 11, True)
+    d.label(cx, 0.17, "low tide", 11, True)
+    d.label(cx, 1.72, "low tide", 11, True)
+    d.label(cx, cy + 0.06, "Earth", 11, True, WHITE)
 
 
 def spring_neap(d):
-    """3.2 x 2.5 in: Sun, Earth and Moon in line (spring) and at a right
+    """3.2 x 2.55 in: Sun, Earth and Moon in line (spring) and at a right
     angle (neap). The bulges always point at the Moon."""
     for row, (name, note) in enumerate((("Spring tides:", "Sun, Moon and Earth in a line"),
                                         ("Neap tides:", "the Moon at a right angle"))):
-        y = 0.72 + row * 1.32
-        top = y - (0.5 if row == 0 else 0.64)
-        d.label(0.0, top, name, 10, True, align="left")
-        d.label(0.95, top, note, 9, align="left")
+        y = 0.74 + row * 1.34
+        top = y - (0.5 if row == 0 else 0.66)
+        d.label(0.0, top, name, 11, True, align="left")
+        d.label(3.2, top, note, 11, align="right")
         d.style(None, (150, 150, 160), 0.01)
         if row == 0:
-            d.line([(0.5, y), (3.0, y)])
+            d.line([(0.5, y), (2.75, y)])  # ends at the full Moon
         else:
             d.line([(0.5, y), (1.9, y), (1.9, y - 0.36)])
         sun(d, 0.25, y, 0.25)
-        d.label(0.25, y + 0.42, "Sun", 9)
+        d.label(0.25, y + 0.44, "Sun", 11)
         if row == 0:
             earth(d, 2.05, y, 0.17, bulge=0.12, angle=0)
             moon(d, 2.85, y, 0.1)
             moon(d, 1.35, y, 0.1)
-            d.label(2.85, y + 0.3, "full Moon", 8)
-            d.label(1.35, y + 0.3, "new Moon", 8)
-            d.label(2.05, y + 0.42, "Earth", 8)
+            d.label(2.85, y + 0.3, "full Moon", 11)
+            d.label(1.35, y + 0.3, "new Moon", 11)
+            d.label(2.05, y + 0.46, "Earth", 11)
         else:
             earth(d, 1.9, y, 0.17, bulge=0.07, angle=math.pi / 2)
             moon(d, 1.9, y - 0.42, 0.08)
-            d.label(2.03, y - 0.39, "quarter Moon", 8, align="left")
-            d.label(1.9, y + 0.42, "Earth", 8)
+            d.label(2.03, y - 0.38, "quarter Moon", 11, align="left")
+            d.label(1.9, y + 0.44, "Earth", 11)
+    d.label(3.2, 2.52, "not to scale", 11, align="right", color=(90, 90, 100))
 
 
 def tide_day(d):
-    """3.2 x 1.4 in: the sea level over a day, high tides 12 h 25 min apart."""
-    left, right, mid, amp = 0.1, 3.1, 0.7, 0.32
+    """3.2 x 1.6 in: the sea level over a day, high tides 12 h 25 min apart."""
+    left, right, mid, amp = 0.1, 3.1, 0.86, 0.3
     hours = 25.0
     d.style((220, 236, 250), None)
     d.rect(left, mid - amp - 0.05, right, mid + amp + 0.05)
@@ -122,79 +125,91 @@ def tide_day(d):
     for h in (0, 6, 12, 18, 24):
         x = left + (right - left) * h / hours
         d.line([(x, mid + amp + 0.06), (x, mid + amp + 0.14)])
-        d.label(x, mid + amp + 0.3, "%02d:00" % h, 8)
+        d.label(min(max(x, left + 0.2), right - 0.2), mid + amp + 0.32, "%02d:00" % h, 11)
+    # "high" sits above the band, "low" inside the trough, both clear of the arrow.
     for h, text in ((0, "high"), (6.21, "low"), (12.42, "high"), (18.63, "low"), (24.84, "high")):
         x = left + (right - left) * h / hours
         up = text == "high"
-        d.label(min(max(x, left + 0.15), right - 0.15), mid - amp - 0.1 if up else mid + amp - 0.08, text, 8, True)
+        d.label(min(max(x, left + 0.2), right - 0.2), mid - amp - 0.09 if up else mid + amp - 0.08,
+                text, 11, True)
     x1 = left + (right - left) * 12.42 / hours
-    arrow(d, left + 0.2, 0.2, x1 - 0.05, 0.2, RED, 0.012, 0.05)
-    arrow(d, x1 - 0.25, 0.2, left + 0.05, 0.2, RED, 0.012, 0.05)
-    d.label((left + x1) / 2, 0.14, "12 h 25 min", 8, True, RED)
+    arrow(d, (left + x1) / 2, 0.24, x1, 0.24, RED, 0.012, 0.06)
+    arrow(d, (left + x1) / 2, 0.24, left, 0.24, RED, 0.012, 0.06)
+    d.style(None, RED, 0.01)
+    d.line([(left, 0.17), (left, 0.31)])
+    d.line([(x1, 0.17), (x1, 0.31)])
+    d.label((left + x1) / 2, 0.16, "12 h 25 min", 11, True, RED)
 
 
 def star_life(d):
-    """3.3 x 1.25 in: cloud, star, red giant, white dwarf."""
-    steps = (("gascloud.jpg", "gas and dust cloud"), ("sunsm.jpg", "star like the Sun"),
-             ("redgiant.jpg", "red giant"), ("whitedwa.jpg", "white dwarf"))
-    for i, (pic, name) in enumerate(steps):
+    """3.3 x 1.3 in: cloud, star, red giant, white dwarf."""
+    steps = (("gascloud.jpg", ("gas and", "dust cloud")), ("sun.jpg", ("star like", "the Sun")),
+             ("redgiant.jpg", ("red giant",)), ("whitedwarf-alone", ("white dwarf",)))
+    for i, (pic, lines) in enumerate(steps):
         x = 0.4 + i * 0.84
         d.picture(pic, x, 0.38, 0.7)
-        words = name.split(" ")
-        if len(words) > 2:
-            d.label(x, 0.93, " ".join(words[:2]), 8)
-            d.label(x, 1.07, " ".join(words[2:]), 8)
-        else:
-            d.label(x, 0.93, name, 8)
+        for k, line in enumerate(lines):
+            d.label(x, 0.95 + 0.17 * k, line, 11)
         if i < 3:
             arrow(d, x + 0.37, 0.38, x + 0.47, 0.38, DARK, 0.015, 0.05)
+    d.label(3.3, 1.29, "not to scale", 11, align="right", color=(90, 90, 100))
 
 
 def sun_earth(d):
-    """3.2 x 1.0 in: how big the Sun is and how far away."""
-    sun(d, 0.45, 0.45, 0.42)
-    d.label(0.45, 0.5, "Sun", 10, True, (120, 50, 0))
+    """3.2 x 1.1 in: how big the Sun is and how far away."""
+    sun(d, 0.45, 0.5, 0.42)
+    d.label(0.45, 0.55, "Sun", 11, True, (120, 50, 0))
     d.style(SEA, None)
-    d.ellipse(2.95, 0.45, 0.02, 0.02)
-    d.label(2.95, 0.35, "Earth", 8, True)
-    arrow(d, 1.0, 0.62, 2.88, 0.62, DARK, 0.01, 0.05)
-    d.label(1.9, 0.8, "about 150 million km", 8, True)
-    d.label(1.9, 0.95, "sunlight takes about 8 minutes", 8)
+    d.ellipse(2.95, 0.5, 0.02, 0.02)
+    d.label(2.95, 0.4, "Earth", 11, True)
+    d.label(3.2, 0.16, "not to scale", 11, align="right", color=(90, 90, 100))
+    arrow(d, 1.0, 0.67, 2.88, 0.67, DARK, 0.01, 0.05)
+    d.label(1.95, 0.86, "about 150 million km", 11, True)
+    d.label(1.95, 1.04, "sunlight takes about 8 minutes", 11)
 
 
 def life_day(d):
-    """3.3 x 1.9 in: all of Earth's history squeezed into one day, with
-    the last three hours drawn again, larger."""
+    """3.3 x 2.78 in: all of Earth's history squeezed into one day, with
+    the last three hours drawn again, larger, on a second bar of the same
+    blue as their mark on the first."""
     left, right = 0.15, 3.15
+    blue, blue_fill = (40, 90, 170), (170, 215, 255)
 
-    def bar(y, start, hours, marks):
-        d.style((255, 248, 220), (150, 120, 60), 0.01)
+    def bar(y, start, hours, marks, fill=(255, 248, 220), edge=(150, 120, 60)):
+        d.style(fill, edge, 0.01)
         d.rect(left, y - 0.08, right, y + 0.08, 0.04)
-        for h, what, when, side in marks:
+        for h, lines, side, align in marks:
             x = left + (right - left) * (h - start) / hours
             d.style(None, DARK, 0.012)
-            d.line([(x, y - 0.13 if side < 0 else y + 0.13), (x, y)])
-            lx = min(max(x, left + 0.3), right - 0.3)
-            top = y - 0.3 if side < 0 else y + 0.27
-            d.label(lx, top, what, 8, True)
-            d.label(lx, top + 0.13, when, 7)
+            d.line([(x, y - 0.12 if side < 0 else y + 0.12), (x, y)])
+            if align == "right":
+                lx = right + 0.15
+            else:
+                half = max(d.text_width(s, 11, k == 0) for k, s in enumerate(lines)) / 2
+                lx = min(max(x, half), right + 0.15 - half)
+            first = y - 0.17 * len(lines) - 0.06 if side < 0 else y + 0.3
+            for k, s in enumerate(lines):
+                d.label(lx, first + 0.17 * k, s, 11, k == 0, align="right" if align == "right" else "center")
 
-    bar(0.45, 0, 24, ((0, "Earth forms", "midnight", -1), (4.2, "first tiny life", "about 4 am", 1)))
+    d.label((left + right) / 2, 0.16, "If the Earth's whole story were one day", 11, True, (120, 90, 30))
+    y1 = 0.72
+    bar(y1, 0, 24, ((0, ("Earth forms", "midnight"), -1, "center"),
+                    (4.2, ("first tiny life", "about 4 am"), 1, "center")))
     zx = left + (right - left) * 21 / 24
-    d.style((120, 200, 255), (60, 130, 220), 0.01)
-    d.rect(zx, 0.37, right, 0.53)
-    d.style(None, (60, 130, 220), 0.01)
-    d.line([(zx, 0.53), (left, 1.07)])
-    d.line([(right, 0.53), (right, 1.07)])
-    d.label((zx + right) / 2 - 0.2, 0.28, "the last 3 hours:", 7, True, (40, 90, 170))
-    bar(1.15, 21, 3, ((21.55, "life on land", "9:33 pm", 1), (22.8, "dinosaurs", "10:48 pm", 1),
-                      (23.66, "dinosaurs gone", "11:39 pm", -1),
-                      (23.998, "people", "6 seconds to midnight", 1)))
-    d.label((left + right) / 2, 1.86, "If the Earth's whole story were one day", 8, True, (120, 90, 30))
+    d.style(blue_fill, blue, 0.01)
+    d.rect(zx, y1 - 0.08, right, y1 + 0.08)
+    d.label(right, y1 - 0.14, "the last 3 hours", 11, True, blue, align="right")
+    y2 = 2.04
+    d.label(left, 1.44, "The last 3 hours, stretched out:", 11, True, blue, align="left")
+    bar(y2, 21, 3, ((21.55, ("life on land", "9:33 pm"), -1, "center"),
+                    (23.66, ("dinosaurs gone", "11:39 pm"), -1, "center"),
+                    (22.8, ("dinosaurs", "10:48 pm"), 1, "center"),
+                    (23.998, ("people", "6 seconds", "to midnight"), 1, "right")),
+        fill=blue_fill, edge=blue)
 
 
 def needs(d):
-    """3.3 x 0.95 in: four things living things need."""
+    """3.3 x 1.0 in: four things living things need."""
     items = (("water", (60, 130, 220)), ("food", (220, 120, 40)), ("air", (150, 190, 230)),
              ("warmth", (240, 180, 30)))
     for i, (name, color) in enumerate(items):
@@ -220,21 +235,22 @@ def needs(d):
                 a = k * math.pi / 4
                 d.line([(x + 0.24 * math.cos(a), 0.4 + 0.24 * math.sin(a)),
                         (x + 0.32 * math.cos(a), 0.4 + 0.32 * math.sin(a))])
-        d.label(x, 0.9, name, 9, True)
+        d.label(x, 0.94, name, 11, True)
 
 
 def distances(d):
-    """3.3 x 1.1 in: Venus, Earth and Mars at their distances from the Sun."""
+    """3.3 x 1.32 in: Venus, Earth and Mars at their distances from the Sun."""
     # Only the near edge of the Sun shows, so it stays inside the column.
     t = math.acos(0.3 / 0.55)
     d.style(SUN, SUN_EDGE, 0.015)
-    d.polygon([(-0.3 + 0.55 * math.cos(a), 0.45 + 0.55 * math.sin(a))
+    d.polygon([(-0.3 + 0.55 * math.cos(a), 0.62 + 0.55 * math.sin(a))
                for a in [-t + 2 * t * k / 24 for k in range(25)]])
+    d.label(3.3, 0.15, "distance from the Sun (not to scale)", 11, align="right", color=(90, 90, 100))
     # Not to scale: the planets in order, with their distances written.
-    for x, name, km, pic, size, note in ((0.85, "Venus", 108, "venussm.jpg", 0.42, "too hot"),
-                                         (1.85, "Earth", 150, "earth2sm.jpg", 0.44, "just right"),
-                                         (2.85, "Mars", 228, "marssm.jpg", 0.26, "too cold")):
-        d.picture(pic, x, 0.42, size)
-        d.label(x, 0.83, name, 9, True)
-        d.label(x, 0.97, note, 8)
-        d.label(x, 0.12, "%d million km" % km, 7)
+    for x, name, km, pic, size, note in ((0.7, "Venus", 108, "venus-cutout", 0.42, "too hot"),
+                                         (1.78, "Earth", 150, "earth-cutout", 0.44, "just right"),
+                                         (2.8, "Mars", 228, "mars-cutout", 0.26, "too cold")):
+        d.picture(pic, x, 0.64, size)
+        d.label(x, 1.08, name, 11, True)
+        d.label(x, 1.26, note, 11)
+        d.label(min(x, 3.3 - 0.5), 0.34, "%d million km" % km, 11)

@@ -1,18 +1,19 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Flows headings, paragraphs, bullets, pictures and diagrams into the
 columns of a page, measuring text with the Liberation fonts (metric twins of
 Arial and Times New Roman) so the lines wrap as the player will draw them.
 Everything is in twips; a block that does not fit raises an error instead of
 drawing off the page."""
 
+import math
 import os
 import re
 
-from PIL import Image, ImageFont
+from PIL import ImageFont
 
+import pictures
 import wmfwriter
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-IMAGES = os.path.join(HERE, "..", "..", "media", "Images")
 FONT_DIR = "/usr/share/fonts/truetype/liberation"
 FONT_FILES = {
     ("Arial", False): "LiberationSans-Regular.ttf",
@@ -23,6 +24,9 @@ FONT_FILES = {
 ASCENT = {"Arial": 0.905, "Times New Roman": 0.891}
 # Players may lay text out a little wider (hinting, kerning): wrap early.
 WRAP_SLACK = 0.96
+# Nothing on a screen page is smaller than this, in points: pupils read
+# the labels of the drawings as well as the text.
+MIN_SCREEN_POINTS = 11
 
 _fonts = {}
 
@@ -168,12 +172,10 @@ class Gap(Block):
         return y + self.height(ctx, width)
 
 
-def load_image(name, px_width):
-    img = Image.open(os.path.join(IMAGES, name)).convert("RGB")
-    if img.width > px_width:
-        h = max(1, round(img.height * px_width / img.width))
-        img = img.resize((px_width, h), Image.LANCZOS)
-    return img
+def place_picture(ctx, name, l, t, r, b):
+    """Draws a picture into the rectangle (twips) at the page's resolution."""
+    px_w, px_h = math.ceil((r - l) / 1440 * ctx.dpi), math.ceil((b - t) / 1440 * ctx.dpi)
+    ctx.mf.picture(pictures.image(name, px_w, px_h, ctx.background), l, t, r, b)
 
 
 class Picture(Block):
@@ -183,9 +185,8 @@ class Picture(Block):
         self.name, self.inches, self.caption, self.crop = name, inches, caption, crop
 
     def size(self, ctx):
-        img = Image.open(os.path.join(IMAGES, self.name))
         w = int(self.inches * ctx.scale * 1440)
-        return w, int(w * img.height / img.width)
+        return w, int(w * pictures.aspect(self.name))
 
     def height(self, ctx, width):
         _, h = self.size(ctx)
@@ -196,8 +197,7 @@ class Picture(Block):
     def draw(self, ctx, x, y, width):
         w, h = self.size(ctx)
         left = x + (width - w) // 2
-        img = load_image(self.name, int(w / 1440 * ctx.dpi))
-        ctx.mf.picture(img, left, y, left + w, y + h)
+        place_picture(ctx, self.name, left, y, left + w, y + h)
         if self.caption:
             Text(self.caption, "caption", align="center").draw(ctx, x, y + h + 40, width)
         return y + self.height(ctx, width)
@@ -336,6 +336,8 @@ class Drawing:
 
     def label(self, x, y, s, size=10, bold=False, color=None, align="center", face="Arial"):
         """Text centred (or left/right aligned) with its baseline at y."""
+        if size < MIN_SCREEN_POINTS:
+            raise ValueError("label %r below %d pt on screen" % (s, MIN_SCREEN_POINTS))
         color = color or self.ctx.colors["text"]
         if self.print and not self.keep_colors and color != (255, 255, 255):
             color = (0, 0, 0)
@@ -344,8 +346,11 @@ class Drawing:
         px, py = self.p(x, y)
         self.mf.text(px, py, s, color, a)
 
+    def text_width(self, s, size, bold=False, face="Arial"):
+        """Width of a label in diagram inches."""
+        return text_width(face, bold, int(size * 20 * self.ctx.scale), s) / self.u
+
     def picture(self, name, cx, cy, size):
         l, t = self.p(cx - size / 2, cy - size / 2)
         r, b = self.p(cx + size / 2, cy + size / 2)
-        img = load_image(name, int(size * self.u / 1440 * self.ctx.dpi))
-        self.mf.picture(img, l, t, r, b)
+        place_picture(self.ctx, name, l, t, r, b)

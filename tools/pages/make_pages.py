@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes every notes page twice, media/wmf/NAME.wmf (screen) and
 media/wmf2/NAME.wmf (print). Run: python3 make_pages.py [--only NAME...]"""
 
@@ -27,18 +28,25 @@ def main(argv):
     names = [p.file for p in pages]
     if len(set(names)) != len(names):
         raise SystemExit("two pages share a name")
+    problems = []
     for page in pages:
         if only and page.file not in only:
             continue
         fills = []
         for folder, make in (("wmf", pageframe.screen_page), ("wmf2", pageframe.print_page)):
-            mf, ctx = make(page)
+            try:
+                mf, ctx = make(page)
+            except ValueError as e:  # report every page that does not fit, then stop
+                problems.append(str(e))
+                continue
             data = mf.to_bytes()
             os.makedirs(os.path.join(MEDIA, folder), exist_ok=True)
             with open(os.path.join(MEDIA, folder, page.file + ".wmf"), "wb") as f:
                 f.write(data)
             fills.append("%s %3d kB, %3d%% full" % (folder, len(data) // 1024, 100 * ctx.fill))
         print("%-22s %s" % (page.file, "; ".join(fills)))
+    if problems:
+        raise SystemExit("\n".join(problems))
 
 
 if __name__ == "__main__":

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One notes page: its file name, footer, title and blocks."""
 
 

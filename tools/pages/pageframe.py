@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The two frames every notes page is drawn into: the screen version (a
 light landscape card the program shows at 96 pixels per inch, under its own
 buttons) and the print version (a portrait sheet, black text on white)."""
@@ -28,9 +29,10 @@ TEXT = (20, 20, 30)
 GREY = (90, 90, 100)
 
 # Type sizes in twips (20 per point): screen, print.
+# Nothing on screen is below 11 pt (220 twips).
 SIZES = {
-    "kids": dict(title=(440, 500), heading=(300, 340), body=(270, 300), small=(200, 220), caption=(210, 230)),
-    "teacher": dict(title=(360, 440), heading=(240, 260), body=(226, 240), small=(180, 240), caption=(180, 200)),
+    "kids": dict(title=(440, 500), heading=(300, 340), body=(270, 300), small=(240, 260), caption=(230, 240)),
+    "teacher": dict(title=(360, 440), heading=(240, 260), body=(226, 240), small=(220, 240), caption=(220, 230)),
 }
 
 
@@ -55,7 +57,8 @@ def make_context(mf, medium, kind, theme, overrides=None):
     ctx = Context()
     ctx.mf, ctx.medium = mf, medium
     ctx.scale = 1.0 if medium == "screen" else 1.25
-    ctx.dpi = 96 if medium == "screen" else 72  # pictures on paper: small files over sharpness
+    ctx.dpi = 96 if medium == "screen" else 200  # paper needs 200 dpi to look sharp
+    ctx.background = t["page"] if medium == "screen" else (255, 255, 255)
     ctx.pad = 160
     ctx.styles = {
         "heading": Style("Arial", sz["heading"], True, ink(t["heading"]), 1.15),

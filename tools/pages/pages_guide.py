@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The teachers' guide: five pages on using the program in class."""
 
 import mockups
@@ -8,37 +9,37 @@ from pageframe import Col
 GUIDE = "Teachers' Guide"
 
 
-def guide(n, title, blocks):
-    return Page("guide%d" % n, GUIDE, n, 5, title, blocks)
+def guide(n, title, blocks, **kw):
+    return Page("guide%d" % n, GUIDE, n, 5, title, blocks, **kw)
 
 
 PAGES = [
     guide(1, "Getting started", [
-        Diagram(mockups.main_menu, 3.1, 2.25),
+        Diagram(mockups.main_menu, 3.5, 2.54),
         H("The main menu"),
-        P("Three topics are in this title: **The Tides**, **The Sun and other Stars** and **Life "
-          "on Earth**. The grey ones are still to come."),
+        P("Three topics have pages and activities: **The Tides**, **The Sun and other Stars** "
+          "and **Life on Earth**. The other topics on the menu answer with a message."),
         Col,
-        P("From the main menu you also reach the **Introduction**, this **Teachers' Guide**, the "
-          "**Multiple Choice Wizard**, the **Worksheet Catalogue** and the **Acknowledgments**. "
-          "**Exit** closes the program."),
+        P("The menu also opens the **Introduction**, this **Teachers' Guide**, the **Multiple "
+          "Choice Wizard**, the **Worksheet Catalogue** and the **Acknowledgments**. **Exit** "
+          "asks first: **Exit** again closes the program, **Cancel** goes back."),
         H("The sound switch"),
         P("**Sound On** and **Sound Off**, at the top right of the main menu, switch all the "
-          "sounds: clicks, reward sounds and fanfares. Choose Sound Off for quiet working."),
+          "sounds: clicks, reward sounds and fanfares."),
         H("A topic screen"),
         P("Each topic opens with a picture and its buttons:"),
         B("**Key Facts** (top): illustrated pages for pupils. **Next Page** and **Previous Page** "
           "turn them; **Exit** goes back."),
         B("**Teacher's Notes** (top): objectives, background, misconceptions, activities and the "
-          "links between the quiz and the key facts."),
+          "links between the activities and the key facts."),
         B("**Multiple Choice**, **Labelling Activity**, **Ordering Activity** (bottom) and "
           "**Exit**."),
-    ]),
+    ], shares=[0.53, 0.47]),
     guide(2, "The quiz and its rewards", [
         H("Ten questions"),
         P("**Multiple Choice** asks ten questions on the topic, each with four options. Pupils "
           "click an option, then **Next Question >>**. Every answer is in the Key Facts."),
-        Diagram(mockups.quiz, 3.3, 1.6),
+        Diagram(mockups.quiz, 3.3, 1.85),
         Col,
         H("Results"),
         P("After the last question, **Check Score >>** shows the score out of ten with a message "
@@ -54,7 +55,7 @@ PAGES = [
         B("As revision: pupils write the fact that answers each wrong question."),
     ]),
     guide(3, "Labelling and ordering", [
-        Diagram(mockups.labelling, 3.3, 1.35),
+        Diagram(mockups.labelling, 3.3, 1.55),
         H("Labelling Activity"),
         P("A picture with labels beside it. Pupils **drag each label** to the part of the "
           "picture it names and drop it there."),
@@ -85,7 +86,7 @@ PAGES = [
           "worksheet is about: pupils choose worksheets by their titles. A saved worksheet can "
           "be changed later from the Worksheet Catalogue."),
         Col,
-        Diagram(mockups.wizard, 3.3, 1.95),
+        Diagram(mockups.wizard, 3.3, 2.15),
         H("Good questions"),
         B("Keep questions short and test one idea each."),
         B("Make the wrong options believable: use common mistakes."),
@@ -95,22 +96,17 @@ PAGES = [
     ]),
     guide(5, "Catalogue, printing and ideas", [
         H("The Worksheet Catalogue"),
-        P("The catalogue lists saved worksheets by title, **24 titles a page**. Choose one, "
-          "then:"),
-        B("**open** it as a quiz, with score, wrong answers and certificate;"),
-        B("**edit** it in the Wizard;"),
-        B("**delete** it when it is no longer needed."),
+        P("The catalogue lists saved worksheets by title in two columns of 12: **24 titles a "
+          "page**, with **Next Page >>** and **<< Previous Page** for more."),
+        B("Click a title to **open** it as a quiz, with score, wrong answers and certificate."),
+        B("Tick **Edit Worksheet** first to open it in the Wizard instead."),
+        B("Tick **Delete Worksheet** first to take it off the list. You are asked to make sure."),
         H("Printing notes pages"),
-        P("Every notes page has a **Print** button at the top right. It prints a black-and-white "
-          "version laid out for A4 or Letter paper."),
-        B("Print Key Facts pages for pupils' science books or a wall display."),
-        B("Print the Teacher's Notes to plan a lesson away from the computer."),
+        P("Every notes page has a **Print** button at the top right. It prints a version laid "
+          "out for A4 or Letter paper: black text, with the pictures in colour."),
         Col,
-        Diagram(mockups.catalogue, 3.3, 1.6),
+        Diagram(mockups.catalogue, 3.3, 2.75),
         H("Classroom ideas"),
-        B("**Tides:** compare a week of tide times with a Moon diary."),
-        B("**The Sun:** make a scale model of the Sun and the Earth in the playground."),
-        B("**Life:** stretch a timeline rope of the Earth's story across the hall."),
         B("Print the Key Facts for homework, then quiz the class the next day."),
         B("Finish a topic with a worksheet the pupils wrote themselves."),
     ]),

@@ -1,5 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The introduction (for pupils, then for teachers) and the
-acknowledgements, which repeat every outside source from media/CREDITS.md."""
+acknowledgments, which repeat every outside source from media/CREDITS.md."""
 
 from layout import B, Box, H, P, Picture, Row, Small
 from page import Page
@@ -11,42 +12,27 @@ INTRO = "Introduction"
 # (from x = 624 px), so the acknowledgements page is narrower: 6.3 in.
 ACK_SCREEN_WIDTH = 9072
 
+# Every outside source of media/CREDITS.md, with the credit line its owner asks for.
 SOURCES = [
-    ("Moon map", "USGS Astrogeology and Clementine data, as combined for the Debian package "
-     "stellarium-data (moon_4k.jpg)", "the Moon phases, the Moon picture and the Moon's horizon "
-     "in the earth-rise animation", "USGS Astrogeology Research Program; NASA/DoD Clementine "
-     "mission", "public domain",
-     "none required. Credit: \u201cMoon map: USGS Astrogeology Research Program and the "
-     "Clementine mission\u201d"),
-    ("Earth map \u201cBlue Marble\u201d", "NASA Visible Earth, from the Debian package xplanet-images "
-     "(earth.jpg)", "the Earth picture and the Earth in the earth-rise animation",
-     "NASA Visible Earth", "not copyrighted (NASA imagery)",
-     "\u201cEarth imagery courtesy of NASA Visible Earth\u201d"),
-    ("Mars map", "JPL planetary maps, from the Debian package stellarium-data (mars.png)",
-     "the Mars picture", "NASA/JPL", "free use with credit (JPL image use policy)",
-     "\u201cCourtesy NASA/JPL-Caltech.\u201d"),
-    ("Seal pup clip art", "by Andy Fitzsimon, Open Clip Art Library, from the Debian package "
-     "openclipart-svg (animals/seal.svg)", "the seal pup picture", "Open Clip Art Library",
-     "public domain dedication",
-     "none required. Credit: \u201cSeal pup drawing by Andy Fitzsimon, Open Clip Art Library\u201d"),
-    ("FluidR3 General MIDI soundfont", "by Frank Wen and contributors (Debian package "
-     "fluid-soundfont-gm)", "the musical sounds: fanfares, choir, flute, bells, drums",
-     "Frank Wen and contributors", "MIT licence",
-     "keep the copyright and permission notice with the soundfont. Credit: \u201cFluidR3 GM "
-     "soundfont, copyright Frank Wen, MIT licence\u201d"),
-    ("DejaVu fonts", "Debian package fonts-dejavu-core", "the lettering of the publisher's name "
-     "plate", "DejaVu fonts project", "Bitstream Vera / DejaVu font licence (permissive)",
-     "none for rendered text"),
+    ("Moon map", "USGS Astrogeology Research Program and the Clementine mission (NASA/DoD), "
+     "from Debian's stellarium-data", "public domain", "the Moon phases, the Moon picture and "
+     "the Moon's horizon in the earth-rise animation"),
+    ("Earth map \u201cBlue Marble\u201d", "NASA Visible Earth, from Debian's xplanet-images",
+     "not copyrighted; \u201cEarth imagery courtesy of NASA Visible Earth\u201d",
+     "the Earth pictures"),
+    ("Mars map", "NASA/JPL, from Debian's stellarium-data",
+     "free use with credit: \u201cCourtesy NASA/JPL-Caltech\u201d", "the Mars picture"),
+    ("Seal pup drawing", "by Andy Fitzsimon, Open Clip Art Library, from Debian's "
+     "openclipart-svg", "public domain", "the seal pup"),
+    ("FluidR3 GM soundfont", "copyright Frank Wen and contributors, from Debian's "
+     "fluid-soundfont-gm", "MIT licence", "the fanfares, choir, flute, bells and drums"),
+    ("DejaVu fonts", "the DejaVu fonts project, from Debian's fonts-dejavu-core",
+     "DejaVu fonts licence", "the lettering of the logo"),
 ]
 
 
 def source_blocks():
-    out = []
-    for what, where, used, source, licence, credit in SOURCES:
-        end = "" if credit.endswith(".\u201d") else "."
-        out.append(Small("**%s**, %s. Used for %s. Source: %s. Licence: %s. Attribution asked: "
-                         "%s%s" % (what, where, used, source, licence, credit, end)))
-    return out
+    return [Small("**%s**: %s; %s. Used for %s." % source) for source in SOURCES]
 
 
 _sources = source_blocks()
@@ -57,8 +43,8 @@ PAGES = [
         B("**The Tides**"),
         B("**The Sun and other Stars**"),
         B("**Life on Earth**"),
-        Row(Picture("tide.jpg", 0.75), Picture("sunsm.jpg", 0.75),
-            Picture("earth2sm.jpg", 0.75)),
+        Row(Picture("tide-square", 0.85), Picture("sun-cutout", 0.85),
+            Picture("earth-cutout", 0.85)),
         Col,
         H("How to use it"),
         B("Choose a topic from the main menu."),
@@ -89,19 +75,18 @@ PAGES = [
         P("The **Teachers' Guide** on the main menu explains every screen in five pages, with "
           "ideas for the classroom."),
     ]),
-    Page("acknowledgments", "Acknowledgements", 1, 1, "Acknowledgements", [
+    Page("acknowledgments", "Acknowledgments", 1, 1, "Acknowledgments", [
         H("The program"),
-        Small("Written by Ruth Alder and Tom Finch. Series editor: Grace Whitby. Programmed by the "
-              "Corvella team."),
-        Small("The Sun, Mercury and Venus pictures, the tides beach, the spiral galaxy, the gas "
-              "cloud, the red giant, the white dwarf, the publisher's logo animation, every sound "
-              "effect and these pages were drawn or made for Corvella, with no outside source."),
+        Small("Corvella, its pages, pictures, sounds and questions are written and made by the "
+              "Corvella contributors. It is free software under the GNU General Public License, "
+              "version 3 or later."),
+        Small("The Sun, Mercury and Venus, the beach, the stars and gas clouds, the logo and "
+              "every sound effect are drawn or made by the program's own tools."),
         H("Outside sources"),
-        Small("All are public domain or free to use with a credit; none carries a share-alike or "
-              "copyleft condition. Maps and clip art are used downscaled or cropped."),
+        Small("All are public domain or free to use with a credit. The full notices are in the "
+              "file CREDITS.md in the media folder."),
         _sources[0],
-        _sources[1],
         Col,
-        *_sources[2:],
-    ], screen_width=ACK_SCREEN_WIDTH, sizes=dict(small=(166, 210), heading=(220, 260))),
+        *_sources[1:],
+    ], screen_width=ACK_SCREEN_WIDTH, sizes=dict(small=(220, 240), heading=(240, 260))),
 ]

@@ -1,4 +1,5 @@
-"""The Sun and other stars: two pages of key facts, one of teacher's notes."""
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The Sun and other stars: two pages of key facts, two of teacher's notes."""
 
 import diagrams
 from layout import B, Box, Diagram, H, P, Picture, PrintOnly, Side, Small
@@ -6,15 +7,20 @@ from page import Page
 from pageframe import Col
 
 KEY = "Key Facts: The Sun and other Stars"
+NOTES = "Teacher's Notes: The Sun and other Stars"
 
 
 def key(n, title, blocks):
     return Page("key sun" + "ab"[n - 1], KEY, n, 2, title, blocks, kind="kids", theme="sun")
 
 
+def notes(n, title, blocks):
+    return Page("sun" + "ab"[n - 1], NOTES, n, 2, title, blocks, theme="sun")
+
+
 PAGES = [
     key(1, "The Sun is a star", [
-        Side(Picture("sunsm.jpg", 0.95), [
+        Side(Picture("sun-cutout", 0.95), [
             P("The Sun is a **star**. It is the star closest to the Earth."),
         ], 0.95),
         P("Stars are huge balls of very hot gas. They make their own light and heat."),
@@ -23,7 +29,7 @@ PAGES = [
         P("The Sun is so big that **more than a million** Earths could fit inside it."),
         Col,
         H("How far away is it?"),
-        Diagram(diagrams.sun_earth, 3.2, 1.0),
+        Diagram(diagrams.sun_earth, 3.2, 1.1),
         P("The Sun is about **150 million km** away. Its light takes about **8 minutes** to "
           "reach us."),
         H("How old is it?"),
@@ -32,7 +38,7 @@ PAGES = [
                   "badly hurt your eyes.")),
     ]),
     key(2, "The life of a star", [
-        Diagram(diagrams.star_life, 3.3, 1.2),
+        Diagram(diagrams.star_life, 3.3, 1.3),
         H("Born in a cloud"),
         P("New stars are born in huge clouds of **gas and dust**, called nebulae."),
         P("Gravity pulls the gas into a ball. The middle gets so hot that the ball starts to "
@@ -46,31 +52,35 @@ PAGES = [
         P("A **light year** is how far light goes in a year: about 9.5 million million km."),
         P("After the Sun, the nearest star is more than 4 light years away."),
     ]),
-    Page("sun", "Teacher's Notes: The Sun and other Stars", 1, 1, "The Sun and other Stars: notes for teachers", [
+    notes(1, "The Sun and other Stars: notes for teachers", [
         H("Learning objectives"),
         B("Know that the Sun is a star, the nearest one to the Earth, and that stars are huge "
           "balls of hot gas that give out their own light."),
         B("Describe the life of a star like the Sun: nebula, star, red giant, white dwarf."),
         B("Use big numbers to compare sizes and distances: million, billion, light year."),
-        H("Background"),
-        Small("The Sun is about 4.6 billion years old and 1.39 million km across, 109 times the "
-              "Earth, so about 1.3 million Earths would fit inside it. It is about 150 million km "
-              "away; light, at about 300,000 km a second, takes 8 minutes 20 seconds to reach us. "
-              "In its core, at about 15 million \u00b0C, hydrogen fuses into helium and releases "
-              "energy."),
-        PrintOnly(Diagram(diagrams.star_life, 3.3, 1.2)),
-        Small("Stars form when gravity pulls together gas and dust in a nebula. In about 5 billion "
-              "years the Sun will swell into a red giant, probably swallowing Mercury and Venus, "
-              "then shed its outer layers and leave a white dwarf about the size of the Earth. "
-              "Only stars much heavier than the Sun explode as supernovae. The nearest other star, "
-              "Proxima Centauri, is 4.2 light years away; a light year is about 9.5 million "
-              "million km."),
         Col,
+        H("Background: the Sun"),
+        P("The Sun is about 4.6 billion years old and 1.39 million km across, 109 times the "
+          "Earth, so about 1.3 million Earths would fit inside it. It is about 150 million km "
+          "away; light, at about 300,000 km a second, takes 8 minutes 20 seconds to reach us. "
+          "In its core, at about 15 million \u00b0C, hydrogen fuses into helium and releases "
+          "energy."),
+    ]),
+    notes(2, "The Sun and other Stars: the life of a star", [
+        H("Background: the life of a star"),
+        PrintOnly(Diagram(diagrams.star_life, 3.3, 1.3)),
+        P("Stars form when gravity pulls together gas and dust in a nebula. In about 5 billion "
+          "years the Sun will swell into a red giant, probably swallowing Mercury and Venus, "
+          "then shed its outer layers and leave a white dwarf about the size of the Earth. "
+          "Only stars much heavier than the Sun explode as supernovae. The nearest other star, "
+          "Proxima Centauri, is 4.2 light years away; a light year is about 9.5 million "
+          "million km."),
         H("Common misconceptions"),
         B("\u2018The Sun is not a star.\u2019 It looks different only because it is so close."),
         B("\u2018The Sun is on fire.\u2019 It shines by nuclear fusion, not burning."),
         B("\u2018A light year is a time.\u2019 It is a distance."),
         B("\u2018The Sun will explode.\u2019 It is too small to become a supernova."),
+        Col,
         H("Classroom activities"),
         B("**Scale model:** if the Sun were a 22 cm football, the Earth would be a 2 mm "
           "peppercorn about 24 m away. Pace it out in the playground."),
@@ -78,8 +88,8 @@ PAGES = [
           "caption for each."),
         B("**Safety:** never look at the Sun, least of all through binoculars or a telescope."),
         H("The quiz and the key facts"),
-        Small("Key Facts page 1 answers the questions on what the Sun is, its distance, the time "
-              "light takes, its size, its age and the nearest star; page 2 those on nebulae, red "
-              "giants, white dwarfs and light years."),
-    ], theme="sun"),
+        P("Key Facts page 1 answers the questions on what the Sun is, its distance, the time "
+          "light takes, its size, its age and the nearest star; page 2 those on nebulae, red "
+          "giants, white dwarfs and light years."),
+    ]),
 ]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tides: three pages of key facts for pupils, two of teacher's notes."""
 
 import diagrams
@@ -24,7 +25,7 @@ PAGES = [
         P("This rise and fall of the sea is called the **tide**."),
         P("When the sea is furthest up the beach, we call it **high water**, or high tide."),
         P("When the sea is furthest out, we call it **low water**, or low tide."),
-        Box(Side(Picture("babysealsm.jpg", 0.75), [
+        Box(Side(Picture("seal-closeup", 0.75), [
             Small("**Did you know?** Seals like to rest on sandbanks at low water. When the "
                   "tide comes in, they swim off.")], 0.75)),
         Col,
@@ -44,22 +45,24 @@ PAGES = [
         P("The Earth spins round once a day. Your beach is carried through **both bulges**."),
         P("Each bulge gives a high tide. So most beaches get **two high tides** and two low "
           "tides every day."),
-        Diagram(diagrams.tide_day, 3.2, 1.4),
+        Diagram(diagrams.tide_day, 3.2, 1.6),
         P("From one high tide to the next is about **12 and a half hours**."),
     ]),
     key(3, "Spring tides and neap tides", [
-        Diagram(diagrams.spring_neap, 3.2, 2.5),
-        H("The Sun helps"),
-        P("The Sun pulls on the seas too, but only about **half as much** as the Moon."),
-        Col,
+        Diagram(diagrams.spring_neap, 3.2, 2.55),
         H("Spring tides"),
         P("At **new Moon** and **full Moon**, the Sun, Earth and Moon are in a line. Their pulls "
-          "add up."),
-        P("High tides are extra high and low tides extra low: the **biggest** rise and fall."),
+          "add up: the **biggest** rise and fall."),
+        Col,
         P("Spring tides have nothing to do with the season. They come twice a month."),
         H("Neap tides"),
-        P("At the **quarter Moons** (half lit), the Sun and Moon pull at a right angle."),
-        P("Then the sea rises and falls **the least**."),
+        P("At the **quarter Moons** (half lit), the Sun and Moon pull at a right angle. Then the "
+          "sea rises and falls **the least**."),
+        H("The Sun helps"),
+        P("The Sun pulls on the Earth much harder than the Moon does. But it is so far away "
+          "that its pull is nearly the same on both sides of the Earth."),
+        P("Tides come from that **difference**, so the Sun's tides are a bit less than **half** "
+          "as big as the Moon's."),
     ]),
     notes(1, "The Tides: notes for teachers", [
         H("Learning objectives"),
@@ -91,7 +94,7 @@ PAGES = [
           "about every seven days."),
     ]),
     notes(2, "The Tides: misconceptions and activities", [
-        PrintOnly(Diagram(diagrams.spring_neap, 3.2, 2.5)),
+        PrintOnly(Diagram(diagrams.spring_neap, 3.2, 2.55)),
         H("Common misconceptions"),
         B("\u2018The wind makes the tides.\u2019 Wind and storms can raise the sea for a while (a storm "
           "surge), but the steady rhythm comes from the Moon and the Sun."),

@@ -1,7 +1,9 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the committed pages as a metafile player and the program see
 them: a sound header and record chain, objects selected only while they
-exist, every page the program opens present in both folders, and each page
-small enough and inside the area the program leaves free.
+exist, every page the program opens present in both folders, each page
+small enough and inside the area the program leaves free, no text on a
+screen page below 11 pt, and no picture on a print page below 200 dpi.
 Run: python3 test_pages.py"""
 
 import os
@@ -11,7 +13,8 @@ import unittest
 MEDIA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "media")
 
 # Every page the program loads (see the topics and menu sources).
-PAGES = (["introductiona", "introductionb", "acknowledgments", "sun", "life", "tidesa", "tidesb"]
+PAGES = (["introductiona", "introductionb", "acknowledgments", "suna", "sunb", "lifea", "lifeb",
+          "tidesa", "tidesb"]
          + ["key tides" + c for c in "abc"] + ["key sun" + c for c in "ab"]
          + ["key life" + c for c in "abc"] + ["guide%d" % n for n in range(1, 6)])
 
@@ -51,6 +54,46 @@ def parse(data):
     return (l, t, r, b), inch, records
 
 
+MIN_SCREEN_POINTS = 11
+MIN_PRINT_DPI = 200
+
+CREATE_FONT, STRETCH_DIB, DIB_STRETCH_BLT = 0x02FB, 0x0F43, 0x0B41
+OTHER_BITMAPS = (0x0922, 0x0B23, 0x0940, 0x0D33, 0x0A32)  # blits and DIB-to-device
+
+
+def text_points(records, inch):
+    """The em size in points of every font the page creates."""
+    out = []
+    for func, params in records:
+        if func == CREATE_FONT:
+            (height,) = struct.unpack_from("<h", params)
+            out.append(abs(height) * 72 / inch)
+    return out
+
+
+def picture_dpis(records, inch):
+    """(across, down) resolution of every picture as it lands on the page."""
+    out = []
+    for func, params in records:
+        if func == STRETCH_DIB:
+            dest_h, dest_w = struct.unpack_from("<hh", params, 14)
+            info = 22
+        elif func == DIB_STRETCH_BLT:
+            dest_h, dest_w = struct.unpack_from("<hh", params, 12)
+            info = 20
+        else:
+            assert func not in OTHER_BITMAPS, "a picture record the check cannot measure"
+            continue
+        width, height = struct.unpack_from("<ii", params, info + 4)
+        out.append((width / (abs(dest_w) / inch), abs(height) / (abs(dest_h) / inch)))
+    return out
+
+
+def read_page(folder, name):
+    with open(os.path.join(MEDIA, folder, name + ".wmf"), "rb") as f:
+        return parse(f.read())
+
+
 class PagesTest(unittest.TestCase):
     def test_pages(self):
         total = 0
@@ -78,6 +121,24 @@ class PagesTest(unittest.TestCase):
                         self.assertLessEqual(h / 96, 9.6)
                     self.assertTrue(any(f == 0x0521 for f, _ in records), "no text")
         self.assertLess(total, 3 * 1024 * 1024)
+
+    def test_screen_text_is_large_enough_to_read(self):
+        for name in PAGES:
+            with self.subTest(page=name):
+                _, inch, records = read_page("wmf", name)
+                points = text_points(records, inch)
+                self.assertTrue(points)
+                self.assertGreaterEqual(min(points), MIN_SCREEN_POINTS)
+
+    def test_print_pictures_are_sharp_on_paper(self):
+        pictures = 0
+        for name in PAGES:
+            with self.subTest(page=name):
+                _, inch, records = read_page("wmf2", name)
+                for across, down in picture_dpis(records, inch):
+                    pictures += 1
+                    self.assertGreaterEqual(min(across, down), MIN_PRINT_DPI)
+        self.assertGreater(pictures, 5)  # the check sees the pictures at all
 
 
 if __name__ == "__main__":
