@@ -77,6 +77,7 @@ def tide_bulges(d):
     d.label(cx, 0.17, "low tide", 11, True)
     d.label(cx, 1.72, "low tide", 11, True)
     d.label(cx, cy + 0.06, "Earth", 11, True, WHITE)
+    d.label(3.2, 1.72, "not to scale", 11, align="right", color=(90, 90, 100))
 
 
 def spring_neap(d):
@@ -202,7 +203,7 @@ def life_day(d):
     y2 = 2.04
     d.label(left, 1.44, "The last 3 hours, stretched out:", 11, True, blue, align="left")
     bar(y2, 21, 3, ((21.55, ("life on land", "9:33 pm"), -1, "center"),
-                    (23.66, ("dinosaurs gone", "11:39 pm"), -1, "center"),
+                    (23.66, ("most dinosaurs gone", "11:39 pm"), -1, "center"),
                     (22.8, ("dinosaurs", "10:48 pm"), 1, "center"),
                     (23.998, ("people", "6 seconds", "to midnight"), 1, "right")),
         fill=blue_fill, edge=blue)

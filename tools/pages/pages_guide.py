@@ -38,12 +38,13 @@ PAGES = [
     guide(2, "The quiz and its rewards", [
         H("Ten questions"),
         P("**Multiple Choice** asks ten questions on the topic, each with four options. Pupils "
-          "click an option, then **Next Question >>**. Every answer is in the Key Facts."),
+          "click an option, then **Next Question >>**; **<< Previous Question** goes back. "
+          "Every answer is in the Key Facts."),
         Diagram(mockups.quiz, 3.3, 1.85),
         Col,
         H("Results"),
         P("After the last question, **Check Score >>** shows the score out of ten with a message "
-          "and a reward sound: the higher the score, the grander the sound."),
+          "and, from 6 up, a reward sound: the higher the score, the grander the sound."),
         P("**Check Wrong Answers** lists the questions answered wrongly, so pupils can look them "
           "up in the Key Facts and try again."),
         H("The certificate"),
@@ -57,21 +58,23 @@ PAGES = [
     guide(3, "Labelling and ordering", [
         Diagram(mockups.labelling, 3.3, 1.55),
         H("Labelling Activity"),
-        P("A picture with labels beside it. Pupils **drag each label** to the part of the "
-          "picture it names and drop it there."),
+        P("Pictures with short descriptions and a name label for each. Pupils **drag each "
+          "label** into the box under its picture: the stages in the life of a star, or the Sun, "
+          "Mercury, Venus, the Earth, the Moon and Mars."),
         H("Ordering Activity"),
-        P("Pictures or sentences to put in order, such as the stages in the life of a star. "
-          "Pupils **drag them into place**, from first to last."),
+        P("Six labels to drag onto a scale: the events of the **timeline of life**, or the "
+          "**names of big numbers** beside the numbers."),
         Col,
+        H("Scores"),
+        P("**Check Score** gives the score out of 6 (4 for the star's life); **Start Again** puts "
+          "the labels back. A full score earns a certificate; otherwise pupils are asked to "
+          "read the Key Facts and try again."),
         H("Where to find them"),
         P("The activities are in **The Sun and other Stars** and **Life on Earth**. The Tides "
-          "has none; its buttons say so."),
+          "has none; its two buttons answer with a message."),
         H("Ideas"),
         B("Pairs take turns: one drags, the other explains why."),
         B("Afterwards, pupils draw and label their own diagram from memory."),
-        B("On a whiteboard, pupils come up one at a time to place a label."),
-        B("Before the activity, ask what pupils already know about each picture; afterwards, "
-          "check their ideas against the Key Facts."),
     ]),
     guide(4, "The Multiple Choice Wizard", [
         P("The Wizard lets you write your own ten-question worksheets, for any subject, which "

@@ -69,8 +69,8 @@ PAGES = [
         P("The **Multiple Choice Wizard** on the main menu lets you write quizzes of your own. "
           "They are kept in the **Worksheet Catalogue**, where pupils open them as quizzes."),
         H("Printing"),
-        P("Every notes page has a **Print** button. It prints a black-and-white version laid out "
-          "for A4 or Letter paper, ready to photocopy."),
+        P("Every notes page has a **Print** button. It prints a version laid out for A4 or "
+          "Letter paper: black text, with the pictures in colour."),
         H("Find out more"),
         P("The **Teachers' Guide** on the main menu explains every screen in five pages, with "
           "ideas for the classroom."),

@@ -29,24 +29,26 @@ PAGES = [
         P("Green plants give out oxygen. Animals breathe it in."),
         P("Living things need **warmth**, but not too much. Most cannot live where it is far too "
           "hot or far too cold."),
-        Box(Small("**Did you know?** A person can live for weeks without food, but only a few "
-                  "days without water.")),
+        Box(Small("**No life there:** the **Moon** has no air and no water. **Mercury**, the "
+                  "planet closest to the Sun, is far too hot. The **Sun** is far too hot and has "
+                  "no solid ground.")),
     ]),
     key(2, "The story of life", [
         Diagram(diagrams.life_day, 3.3, 2.78),
-        P("Scientists think life began **in water**, over 3.5 billion years ago."),
-        P("The first living things were **tiny**, far too small to see."),
+        P("Life began **in water**, over 3.5 billion years ago. The first living things were "
+          "**tiny**, far too small to see."),
+        P("About **1,000 million years ago** came the first living things made of **many "
+          "cells**."),
         Col,
-        P("Slowly, over a very long time, living things changed. Plants and animals moved onto "
-          "the land."),
+        P("About **360 million years ago** the first four-legged animals walked onto the "
+          "**land**. The first **mammals** came about **220 million years ago**."),
         H("Dinosaurs"),
-        P("Dinosaurs lived on Earth for more than 160 million years."),
-        P("Most dinosaurs died out about **66 million years ago**, after a giant rock from space "
-          "hit the Earth."),
-        P("Birds come from dinosaurs. They are their living relatives!"),
+        P("Most dinosaurs died out **66 million years ago**, after a giant rock from space hit "
+          "the Earth. Birds are the dinosaurs that lived on!"),
         H("People"),
-        P("**People came much later**, only about 300,000 years ago. No person ever saw a "
-          "living T. rex."),
+        P("People like us appeared about **300,000 years ago**. Over the last **100,000 years** "
+          "they spread all over the world."),
+        P("No person ever saw a living T. rex."),
     ]),
     key(3, "Why is the Earth just right?", [
         Diagram(diagrams.distances, 3.3, 1.32),
@@ -55,12 +57,14 @@ PAGES = [
         P("The Earth has **air** with oxygen in it. The air keeps us warm, like a blanket."),
         Col,
         H("Venus: far too hot"),
-        P("Venus is about **465 \u00b0C**. That is hot enough to melt lead!"),
-        P("Thick, poisonous clouds cover it. People could not live there."),
+        P("Venus is about **465 \u00b0C**, hot enough to melt lead. It is even hotter than "
+          "Mercury, which is closer to the Sun!"),
+        P("Its **thick air** traps the heat like a heavy blanket, and presses down 90 times "
+          "harder than ours. You would be roasted and crushed."),
         H("Mars: freezing"),
         P("Mars is **freezing**, about \u201360 \u00b0C on average."),
-        P("Its air is very **thin**, and we cannot breathe it. On Mars you would need a "
-          "spacesuit."),
+        P("Its air is very **thin**, and we cannot breathe it. You would need a spacesuit."),
+        P("Long ago Mars had **rivers and lakes**. Simple life might have lived there then."),
     ]),
     notes(1, "Life on Earth: notes for teachers", [
         H("Learning objectives"),
@@ -95,8 +99,15 @@ PAGES = [
         Col,
         B("**Plant needs:** grow cress with and without water, light and warmth."),
         B("**Design a Mars base:** what must it give people to live there?"),
-        H("The quiz and the key facts"),
-        P("Page 1 answers the questions on water, oxygen and sunlight; page 2 those on the "
-          "first life, dinosaurs and people; page 3 those on the Earth, Venus and Mars."),
+        H("The quiz, the activities and the key facts"),
+        P("Page 1 answers the questions on water, oxygen and sunlight, and says why the Moon, "
+          "Mercury and the Sun cannot hold life; page 2 covers the first life, the timeline, "
+          "dinosaurs and people; page 3 the Earth, Venus and Mars."),
+        P("The timeline activity puts \u2018The first human beings evolved\u2019 at \u2018100 "
+          "thousand years ago\u2019, while page 2 says about 300,000 years. Both are fair: the "
+          "oldest fossils of our species are about 300,000 years old, and people like us spread "
+          "across the world within about the last 100,000 years."),
+        P("Birds are living dinosaurs: page 2 says so, and the quiz asks whether people lived "
+          "at the same time as the non-bird dinosaurs."),
     ]),
 ]

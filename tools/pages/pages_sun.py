@@ -48,9 +48,12 @@ PAGES = [
         P("In about 5 billion years the Sun will swell up into a **red giant**."),
         P("At the end, it will puff its outside off into space. What is left is a **white "
           "dwarf**: a small, hot star about as big as the Earth."),
-        H("Big numbers"),
-        P("A **light year** is how far light goes in a year: about 9.5 million million km."),
-        P("After the Sun, the nearest star is more than 4 light years away."),
+        Box(Small("**Big numbers**"),
+            Small("a **million** = 1,000,000"),
+            Small("a **billion** = a thousand million = 1,000,000,000"),
+            Small("a **trillion** = a million million = 1,000,000,000,000")),
+        P("A **light year** is how far light goes in a year: about **9.5 trillion km**. After "
+          "the Sun, the nearest star is more than 4 light years away."),
     ]),
     notes(1, "The Sun and other Stars: notes for teachers", [
         H("Learning objectives"),
@@ -65,6 +68,13 @@ PAGES = [
           "away; light, at about 300,000 km a second, takes 8 minutes 20 seconds to reach us. "
           "In its core, at about 15 million \u00b0C, hydrogen fuses into helium and releases "
           "energy."),
+        H("The activities and the key facts"),
+        P("The labelling activity says the Sun \u2018has been steadily burning its nuclear fuel "
+          "for 4.5 billion years\u2019. The key facts give about 4.6 billion years, the figure "
+          "scientists use today, and say that the Sun does not burn: it shines by nuclear "
+          "fusion, not fire. Talk about both wordings with the class."),
+        P("The ordering activity matches numbers to their names, up to a trillion; Key Facts "
+          "page 2 has a box of big numbers."),
     ]),
     notes(2, "The Sun and other Stars: the life of a star", [
         H("Background: the life of a star"),

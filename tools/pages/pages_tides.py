@@ -21,7 +21,8 @@ def notes(n, title, blocks):
 PAGES = [
     key(1, "The Tides: the sea goes up and down", [
         H("What is a tide?"),
-        P("Twice a day the sea creeps up the beach. Then it slides back down again."),
+        P("On most beaches, twice a day the sea creeps up the beach. Then it slides back down "
+          "again."),
         P("This rise and fall of the sea is called the **tide**."),
         P("When the sea is furthest up the beach, we call it **high water**, or high tide."),
         P("When the sea is furthest out, we call it **low water**, or low tide."),
