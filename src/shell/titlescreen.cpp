@@ -61,12 +61,14 @@ TitleScreen::TitleScreen() : Screen(QStringLiteral("titleScreen"), Kind::Dialog)
     moonPhasePicture->setBackColor(Qt::black);
     moonPhasePicture->setOpaque(true);
 
-    authorsLabel = addLabel(QStringLiteral("authorsLabel"), 0, 360, 4980, 4695, 375, panel);
-    creditLine(authorsLabel, QStringLiteral("Written by Ruth Alder and Tom Finch"), 14.25);
-    programmersLabel = addLabel(QStringLiteral("programmersLabel"), 0, 480, 5310, 4455, 375, panel);
-    creditLine(programmersLabel, QStringLiteral("Programmed by the Corvella team"), 12);
-    editorLabel = addLabel(QStringLiteral("editorLabel"), 0, 480, 5640, 4455, 375, panel);
-    creditLine(editorLabel, QStringLiteral("Series editor: Grace Whitby"), 12);
+    // Credits name only who really made the program and where its pictures
+    // come from (the acknowledgments page has the full list).
+    writersLabel = addLabel(QStringLiteral("writersLabel"), 0, 360, 4980, 4695, 375, panel);
+    creditLine(writersLabel, QStringLiteral("Written by the Corvella contributors"), 14.25);
+    mapsCreditLabel = addLabel(QStringLiteral("mapsCreditLabel"), 0, 480, 5310, 4455, 375, panel);
+    creditLine(mapsCreditLabel, QStringLiteral("Maps courtesy of NASA and the USGS"), 12);
+    licenceLabel = addLabel(QStringLiteral("licenceLabel"), 0, 480, 5640, 4455, 375, panel);
+    creditLine(licenceLabel, QStringLiteral("Free software: GNU GPL, version 3 or later"), 12);
 
     okButton = new QPushButton(QStringLiteral("OK"), panel);
     okButton->setObjectName(QStringLiteral("okButton"));

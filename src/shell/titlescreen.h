@@ -22,9 +22,9 @@ public:
     QWidget* panel; // holds every control
     platform::TextLabel* titleLabel;
     platform::PictureBox* moonPhasePicture;
-    platform::TextLabel* authorsLabel;
-    platform::TextLabel* programmersLabel;
-    platform::TextLabel* editorLabel;
+    platform::TextLabel* writersLabel;
+    platform::TextLabel* mapsCreditLabel;
+    platform::TextLabel* licenceLabel;
     QPushButton* okButton; // "OK", or "Cancel" on the exit screen: on to the menu
     QPushButton* exitButton;
     platform::TextLabel* subtitleLabel;
