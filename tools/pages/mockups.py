@@ -62,14 +62,17 @@ def main_menu(d):
         y = (120 + 360 * i + 130) * s
         d.style(WHITE if i == 0 else None, WHITE, 0.01)
         d.ellipse(10500 * s, y, 0.025, 0.025)
-    d.label(10400 * s, (120 + 180 + 130) * s + 0.05, "Sound", 11, True, YELLOW, align="right")
-    d.style((10, 10, 20), (120, 120, 140), 0.005)
-    d.rect(6960 * s, 1080 * s, (6960 + 4815) * s, (1080 + 3615) * s)
-    diagrams.earth(d, (6960 + 2400) * s, 2500 * s, 0.26)
+    d.label(10300 * s, (120 + 180 + 130) * s + 0.05, "Sound", 11, True, YELLOW, align="right")
+    # The earth-rise panel: black sky, the Earth and the Moon's grey horizon.
+    left, top, right, bottom = 6960 * s, 1080 * s, (6960 + 4815) * s, (1080 + 3615) * s
+    d.style((0, 0, 0), None)
+    d.rect(left, top, right, bottom)
+    diagrams.earth(d, (6960 + 2200) * s, 1900 * s, 0.09)
+    d.style((150, 150, 155), None)
+    d.polygon([(left, bottom)] + [(left + (right - left) * k / 20,
+                                   bottom - 0.32 + 0.12 * ((k - 10) / 10.0) ** 2) for k in range(21)]
+              + [(right, bottom)])
     for text, l, t, w, h in MENU_ITEMS:
-        if text == "Exit":
-            d.style(BLACK, None)
-            d.rect(l * s, t * s, (l + w) * s, (t + h) * s)
         caption(d, (l + w / 2) * s, (t + h / 2) * s + 0.06, w * s - 0.04, text)
 
 
@@ -82,7 +85,8 @@ def quiz(d):
         d.style(YELLOW if i == 0 else None, WHITE, 0.01)
         d.ellipse(0.3, y - 0.04, 0.045, 0.045)
         d.label(0.42, y, option, 11, False, YELLOW, align="left")
-    button(d, 1.85, 1.5, 3.15, 1.73, "Next Question >>")
+    button(d, 1.3, 1.5, 2.6, 1.73, "Next Question >>")
+    button(d, 2.75, 1.5, 3.15, 1.73, "Exit")
 
 
 def labelling(d):
