@@ -50,6 +50,9 @@ def sun_disc(w, h, cx, cy, r, seed=3, background=None):
     bg = backdrop(w, h) if background is None else np.ones((h, w, 3)) * background
     out = bg * (1 - alpha[..., None]) + col * alpha[..., None]
     glow = np.where(rr > 1, 1.0 / (1 + ((rr - 1) * 7) ** 2), 0)
+    if background is not None:  # cut out: the glow fades out before the picture's edge
+        edge = min(w, h) / 2.0 / r
+        glow = glow * mk.smoothstep(edge, 1 + 0.6 * (edge - 1), rr)
     out = out * (1 - 0.6 * glow[..., None]) + glow[..., None] * mk.colour(255, 190, 60) * 0.9
     return np.clip(out, 0, 1)
 
