@@ -94,7 +94,7 @@ class PupilJourneys(journey.Journey):
         name_box = reader.wait_for(
             lambda: next((n for n in reader.nodes() if n.role == "text" and n.focused), None),
             "the name box to take the keyboard focus")
-        name = "Zoë Okafor"  # typed on the keyboard, into the box that has the focus
+        name = "Amara Okafor"  # typed on the keyboard, into the box that has the focus
         self.type_text(name)
         reader.wait_for(lambda: name_box.accessible.get_text(0, -1) == name, "the name typed")
 
