@@ -66,9 +66,9 @@ PAGES = [
           "**names of big numbers** beside the numbers."),
         Col,
         H("Scores"),
-        P("**Check Score** gives the score out of 6 (4 for the star's life); **Start Again** puts "
-          "the labels back. A full score earns a certificate; otherwise pupils are asked to "
-          "read the Key Facts and try again."),
+        P("When every label is in a box, **Check Score** appears and gives the score out of 6 "
+          "(4 for the star's life); **Start Again** puts the labels back. A full score earns a "
+          "certificate; otherwise pupils are asked to read the Key Facts and try again."),
         H("Where to find them"),
         P("The activities are in **The Sun and other Stars** and **Life on Earth**. The Tides "
           "has none; its two buttons answer with a message."),

@@ -89,15 +89,16 @@ PAGES = [
     ]),
     notes(2, "Life on Earth: misconceptions and activities", [
         H("Common misconceptions"),
-        B("\u2018People lived with dinosaurs.\u2019 Some 66 million years separate them."),
+        B("\u2018People lived with dinosaurs.\u2019 The non-bird dinosaurs died out some 66 million "
+          "years before there were people."),
         B("\u2018Plants take food from the soil.\u2019 They make it; soil gives water and minerals."),
         B("\u2018Venus is hottest because it is nearest the Sun.\u2019 Mercury is nearer; Venus's air "
           "traps heat."),
         H("Classroom activities"),
         B("**Timeline rope:** on a 46 m rope, 1 m is 100 million years: dinosaurs die out 66 cm "
           "from the end and people fill the last 3 mm."),
-        Col,
         B("**Plant needs:** grow cress with and without water, light and warmth."),
+        Col,
         B("**Design a Mars base:** what must it give people to live there?"),
         H("The quiz, the activities and the key facts"),
         P("Page 1 answers the questions on water, oxygen and sunlight, and says why the Moon, "

@@ -61,13 +61,13 @@ PAGES = [
           "balls of hot gas that give out their own light."),
         B("Describe the life of a star like the Sun: nebula, star, red giant, white dwarf."),
         B("Use big numbers to compare sizes and distances: million, billion, light year."),
-        Col,
         H("Background: the Sun"),
         P("The Sun is about 4.6 billion years old and 1.39 million km across, 109 times the "
           "Earth, so about 1.3 million Earths would fit inside it. It is about 150 million km "
           "away; light, at about 300,000 km a second, takes 8 minutes 20 seconds to reach us. "
           "In its core, at about 15 million \u00b0C, hydrogen fuses into helium and releases "
           "energy."),
+        Col,
         H("The activities and the key facts"),
         P("The labelling activity says the Sun \u2018has been steadily burning its nuclear fuel "
           "for 4.5 billion years\u2019. The key facts give about 4.6 billion years, the figure "
@@ -75,6 +75,10 @@ PAGES = [
           "fusion, not fire. Talk about both wordings with the class."),
         P("The ordering activity matches numbers to their names, up to a trillion; Key Facts "
           "page 2 has a box of big numbers."),
+        H("The quiz and the key facts"),
+        P("Key Facts page 1 answers the questions on what the Sun is, its distance, the time "
+          "light takes, its size, its age and the nearest star; page 2 those on nebulae, red "
+          "giants, white dwarfs and light years."),
     ]),
     notes(2, "The Sun and other Stars: the life of a star", [
         H("Background: the life of a star"),
@@ -97,9 +101,5 @@ PAGES = [
         B("**Life of a star:** pupils put picture cards of the stages in order and write a "
           "caption for each."),
         B("**Safety:** never look at the Sun, least of all through binoculars or a telescope."),
-        H("The quiz and the key facts"),
-        P("Key Facts page 1 answers the questions on what the Sun is, its distance, the time "
-          "light takes, its size, its age and the nearest star; page 2 those on nebulae, red "
-          "giants, white dwarfs and light years."),
     ]),
 ]
