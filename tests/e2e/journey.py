@@ -134,6 +134,13 @@ class Journey(unittest.TestCase):
         self.press("OK", TITLE_WINDOW)
         self.reader.wait_showing("Worksheet Catalogue", "push button")
 
+    def pages_of(self, stem):
+        """How many pages the content folder holds for a notes set: pages
+        are the stem and a letter, a single page the stem alone."""
+        names = {n.lower() for n in os.listdir(os.path.join(self.home, "wmf"))}
+        count = sum(1 for letter in "abcd" if f"{stem}{letter}.wmf" in names)
+        return count or (1 if f"{stem}.wmf" in names else 0)
+
     def keyboard(self, *args):
         """Real key presses through the display's keyboard (xdotool), to
         the window that has the input focus."""

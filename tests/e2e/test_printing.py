@@ -34,10 +34,11 @@ class PrintingJourneys(journey.Journey):
         reader = self.reader
         self.open_menu()
         self.press("The Tides")
+        pages = self.pages_of("key tides")
         self.press("Key Facts")
-        reader.wait_label("Page 1 of 3")
+        reader.wait_label(f"Page 1 of {pages}")
         self.press("Next Page")
-        before = screen_state(reader.wait_labels("Page 2 of 3"))
+        before = screen_state(reader.wait_labels(f"Page 2 of {pages}"))
         self.press("Print")
         job = self.printer.wait_for_jobs(1)[0]
         self.assert_vector_page(job, "Two bulges, two high tides")
@@ -64,7 +65,7 @@ class PrintingJourneys(journey.Journey):
         self.open_menu()
         self.press("The Tides")
         self.press("Key Facts")
-        before = screen_state(reader.wait_labels("Page 1 of 3"))
+        before = screen_state(reader.wait_labels(f"Page 1 of {self.pages_of('key tides')}"))
         self.press("Print")
         self.answer_box("There was a problem printing to your printer.")
         self.assertEqual(before, screen_state(reader.snapshot()))

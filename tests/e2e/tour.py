@@ -83,7 +83,7 @@ class Tour(journey.Journey):
         reader.wait_showing(menu, "push button")
 
         self.press("Introduction")
-        self.pages("introduction", 2)
+        self.pages("introduction", self.pages_of("introduction"))
         reader.wait_showing(menu, "push button")
         self.press("Acknowledgments")
         reader.wait_showing("Print", "push button")
@@ -94,22 +94,21 @@ class Tour(journey.Journey):
         self.pages("guide", 5)
         reader.wait_showing(menu, "push button")
 
-        for topic, key_pages, note_pages in (("The Tides", 3, 2),
-                                             ("The Sun and other Stars", 2, 1),
-                                             ("Life on Earth", 3, 1)):
-            slug = topic.split()[-1].lower()
+        for topic, stem in (("The Tides", "tides"), ("The Sun and other Stars", "sun"),
+                            ("Life on Earth", "life")):
+            key_pages, note_pages = self.pages_of("key " + stem), self.pages_of(stem)
             self.press(topic)
             reader.wait_showing("Key Facts", "push button")
-            self.shot(f"{slug}-topic")
+            self.shot(f"{stem}-topic")
             self.press("Key Facts")
-            self.pages(f"{slug}-key-facts", key_pages)
+            self.pages(f"{stem}-key-facts", key_pages)
             reader.wait_showing("Key Facts", "push button")
             self.press("Teacher's Notes")
             reader.wait_showing("Print", "push button")
-            self.pages(f"{slug}-notes", note_pages)
+            self.pages(f"{stem}-notes", note_pages)
             reader.wait_showing("Key Facts", "push button")
             for activity in ("Labelling Activity", "Ordering Activity"):
-                self.activity(slug, activity)
+                self.activity(stem, activity)
             self.press("Exit")
             reader.wait_showing(menu, "push button")
 
@@ -129,11 +128,11 @@ class Tour(journey.Journey):
             return
         self.shot("wizard")
 
-    def activity(self, slug, caption):
+    def activity(self, stem, caption):
         """An activity screen, left by its Exit; or the message of a topic
         that has none."""
         reader = self.reader
-        name = f"{slug}-{caption.split()[0].lower()}"
+        name = f"{stem}-{caption.split()[0].lower()}"
         self.press(caption)
 
         def outcome(s):
@@ -143,7 +142,7 @@ class Tour(journey.Journey):
         try:
             seen = reader.wait(outcome, f"{caption} to open", timeout=3)
         except AssertionError:
-            self.skipped.append(f"{slug} {caption}")
+            self.skipped.append(f"{stem} {caption}")
             return
         self.shot(name)
         if seen == "message":
