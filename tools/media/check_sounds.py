@@ -122,7 +122,7 @@ def check(folder, gen, render, only=()):
             problems.append("%s: loses %.1f LU on a small loudspeaker (300 Hz high-pass), at most %.1f"
                             % (name, loss, SMALL_SPEAKER_MAX_LOSS_LU))
         if alias is not None and alias > ALIAS_MAX_DB:
-            problems.append("%s: aliasing at %.0f dB of the sound, at most %.0f" % (name, alias, ALIAS_MAX_DB))
+            problems.append("%s: aliasing at %.0f dB in its worst band, at most %.0f" % (name, alias, ALIAS_MAX_DB))
     return rows, problems
 
 
