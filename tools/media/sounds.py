@@ -79,7 +79,7 @@ def place(total, parts):
     return out
 
 
-def mix(*parts):
+def overlay(*parts):
     """Sum buffers of different lengths."""
     out = np.zeros(max(len(p) for p in parts))
     for p in parts:
@@ -370,14 +370,14 @@ def slot_payoff():
     rng = np.random.default_rng(7)
     times = 0.05 + 1.9 * np.sort(rng.random(26)) ** 1.6
     coins = place(2.4, [(t, coin(rng) * rng.uniform(0.3, 0.8) * (1 - 0.3 * t / 2)) for t in times])
-    out = mix(bells * 1.6, coins * 0.35)
+    out = overlay(bells * 1.6, coins * 0.35)
     return fade(out[: int(3.3 * SR)], 0, 0.4)
 
 
 def crowd():
     cheer = crowd_cheer(3.4, 32, ["woo", "yay", "hooray", "yeah"], 0.6, seed=5, children=0.6)
     clap = applause(3.1, 30, seed=3)
-    out = mix(cheer / np.abs(cheer).max(), 0.7 * clap / np.abs(clap).max())
+    out = overlay(cheer / np.abs(cheer).max(), 0.7 * clap / np.abs(clap).max())
     return reverb(out, 0.7, 0.25, 4)
 
 
