@@ -1,9 +1,9 @@
 #include "worksheets/questionfile.h"
 
 #include "worksheets/fields.h"
+#include "worksheets/safewrite.h"
 
 #include <QIODevice>
-#include <QSaveFile>
 #include <array>
 
 namespace worksheets {
@@ -141,18 +141,7 @@ QByteArray questionSetBytes(const common::QuestionSet& set) {
 std::optional<QString> writeQuestionSet(const QString& path, const common::QuestionSet& set) {
     if (auto error = wrongCorrectOption(set))
         return error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = questionSetBytes(set);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return replaceFile(path, questionSetBytes(set));
 }
 
 std::optional<QString> loadQuestionSet(QIODevice& file) {

@@ -48,9 +48,10 @@ QuestionSetRead readQuestionSet(QIODevice& file);
 // a text is written as a space so that every field stays on its own line.
 QByteArray questionSetBytes(const common::QuestionSet& set);
 
-// Writes the file through a QSaveFile, so a failure leaves any old file as it
-// was. A set whose correct option is not "1" to "4" is not written, since it
-// could not be read back. Returns an error message, or nothing on success.
+// Writes the file beside the old one and replaces it only when complete, so
+// a failure (a full disk, a crash) leaves any old file as it was. A set whose
+// right answer is not "1" to "4" is not written, since it could not be read
+// back. Returns an error message, or nothing on success.
 std::optional<QString> writeQuestionSet(const QString& path, const common::QuestionSet& set);
 
 // Loads the set from an open file into the shared question set. On failure

@@ -1,0 +1,121 @@
+#include "worksheets/worksheetentries.h"
+
+#include "worksheets/questionfile.h"
+
+#include <QStringList>
+
+namespace worksheets {
+namespace {
+
+QString questionMessage(const char* start, int question) {
+    // A number joined to a text is written with its leading space.
+    return QLatin1String(start) + QLatin1Char(' ') + QString::number(question);
+}
+
+bool isDeviceName(const QString& title) {
+    // Windows treats "con.txt" and "con .txt" as the device too.
+    const QString base = title.section(u'.', 0, 0).trimmed().toUpper();
+    static const QStringList devices = [] {
+        QStringList names = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                             QStringLiteral("NUL")};
+        for (int n = 0; n <= 9; ++n)
+            names << QStringLiteral("COM%1").arg(n) << QStringLiteral("LPT%1").arg(n);
+        return names;
+    }();
+    return devices.contains(base);
+}
+
+} // namespace
+
+std::optional<QString> titleProblem(const QString& title) {
+    if (title.isEmpty())
+        return std::nullopt;
+    const QString forbidden = QStringLiteral(",/\\:*?\"<>|");
+    for (const QChar c : title) {
+        if (c.unicode() < 0x20 || c == QChar(0x7F))
+            return QStringLiteral("Your worksheet title cannot contain a tab or another "
+                                  "invisible character. Please change the title.");
+        if (forbidden.contains(c) || encodeWindows1252(c) == "?")
+            return QStringLiteral("Your worksheet title cannot contain the character \"%1\". "
+                                  "Please change the title.")
+                .arg(c);
+    }
+    if (title.front() == u' ')
+        return QStringLiteral(
+            "Your worksheet title cannot begin with a space. Please change the title.");
+    if (title.back() == u' ' || title.back() == u'.')
+        return QStringLiteral("Your worksheet title cannot end with a space or a full stop. "
+                              "Please change the title.");
+    if (isDeviceName(title))
+        return QStringLiteral("Your worksheet title cannot be \"%1\": computers keep that name "
+                              "for themselves. Please choose another title.")
+            .arg(title.section(u'.', 0, 0).trimmed());
+    return std::nullopt;
+}
+
+std::optional<QString> entriesProblem(const WorksheetEntries& entries) {
+    if (entries.title.isEmpty())
+        return QStringLiteral("You have not chosen a title for your worksheet");
+    if (auto problem = titleProblem(entries.title))
+        return problem;
+    for (int q = 0; q < 10; ++q) {
+        const int question = q + 1;
+        if (entries.questions[q].isEmpty())
+            return questionMessage("You have not completed Question", question);
+        int ticked = 0;
+        for (int k = 0; k < kOptionsPerQuestion; ++k) {
+            const int box = kOptionsPerQuestion * q + k;
+            if (entries.options[box].isEmpty())
+                return questionMessage("You have not completed Question", question);
+            if (entries.ticks[box])
+                ++ticked;
+        }
+        if (ticked == 0)
+            return questionMessage("You have not ticked the correct answer for Question", question);
+        if (ticked > 1)
+            return questionMessage("You have ticked more than one correct answer for Question",
+                                   question);
+    }
+    return std::nullopt;
+}
+
+common::QuestionSet questionSetOf(const WorksheetEntries& entries) {
+    common::QuestionSet set;
+    set.title = entries.title;
+    for (int q = 0; q < 10; ++q) {
+        const int n = q + 1;
+        const int a = kOptionsPerQuestion * q;
+        set.questionText[n] = entries.questions[q];
+        set.optionA[n] = entries.options[a];
+        set.optionB[n] = entries.options[a + 1];
+        set.optionC[n] = entries.options[a + 2];
+        set.optionD[n] = entries.options[a + 3];
+        for (int k = 0; k < kOptionsPerQuestion; ++k) {
+            if (entries.ticks[a + k])
+                set.rightAnswer[n] = QString::number(k + 1);
+        }
+    }
+    return set;
+}
+
+std::optional<WorksheetEntries> entriesOf(const common::QuestionSet& set) {
+    WorksheetEntries entries;
+    entries.title = set.title;
+    for (int q = 0; q < 10; ++q) {
+        const int n = q + 1;
+        const int a = kOptionsPerQuestion * q;
+        entries.questions[q] = set.questionText[n];
+        entries.options[a] = set.optionA[n];
+        entries.options[a + 1] = set.optionB[n];
+        entries.options[a + 2] = set.optionC[n];
+        entries.options[a + 3] = set.optionD[n];
+        bool isNumber = false;
+        const int right = set.rightAnswer[n].toInt(&isNumber);
+        if (!isNumber || right < 1 || right > kOptionsPerQuestion)
+            return std::nullopt;
+        entries.ticks[a + right - 1] = true;
+    }
+    return entries;
+}
+
+} // namespace worksheets

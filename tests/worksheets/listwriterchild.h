@@ -1,0 +1,5 @@
+#pragma once
+// The worksheets test's own executable doubles as a second list writer.
+
+bool isListWriterChild(int argc, char** argv);
+int runListWriterChild(int argc, char** argv);

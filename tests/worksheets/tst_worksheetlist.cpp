@@ -1,0 +1,212 @@
+#include "worksheets/worksheetlist.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace worksheets;
+using Outcome = WorksheetList::Outcome;
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+WorksheetTitles readBytes(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readWorksheetTitles(buffer);
+}
+
+QStringList numberedTitles(int count, const QString& stem = QStringLiteral("Sheet ")) {
+    QStringList titles;
+    for (int n = 1; n <= count; ++n)
+        titles << stem + QString::number(n);
+    return titles;
+}
+
+QProcess* startChild(QObject* parent, const QStringList& arguments) {
+    auto* child = new QProcess(parent);
+    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child->start(QCoreApplication::applicationFilePath(), arguments);
+    return child;
+}
+
+} // namespace
+
+class WorksheetListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileFormat() {
+        const QStringList titles = {QStringLiteral("Rocks"), QStringLiteral("Café quiz"),
+                                    QStringLiteral("Salt & sand")};
+        const QByteArray bytes = worksheetListBytes(titles);
+        QCOMPARE(bytes, QByteArray(" 3 \r\nRocks\r\nCaf\xe9 quiz\r\nSalt & sand\r\n"));
+        const WorksheetTitles read = readBytes(bytes);
+        QVERIFY(read.complete);
+        QCOMPARE(read.titles, titles); // "&" is not a comma here: titles are not encoded
+        QCOMPARE(worksheetListBytes({}), QByteArray(" 0 \r\n"));
+    }
+
+    void readingStopsAtWhatTheCountPromises() {
+        // Lines after the count's titles are ignored; LF-only files read too.
+        WorksheetTitles read = readBytes(" 2 \r\n  One\r\nTwo\r\nThree\r\n");
+        QVERIFY(read.complete);
+        QCOMPARE(read.titles, QStringList({"One", "Two"}));
+        read = readBytes("2\nOne\nTwo");
+        QVERIFY(read.complete);
+        QCOMPARE(read.titles.size(), 2);
+
+        // A title written with a comma by an older version splits at it.
+        QCOMPARE(readBytes(" 1 \r\nSun, Moon\r\n").titles, QStringList({"Sun"}));
+
+        read = readBytes(" 3 \r\nOne\r\nTwo\r\n");
+        QVERIFY(!read.complete);
+        QCOMPARE(read.titles, QStringList({"One", "Two"}));
+
+        QVERIFY(readBytes(worksheetListBytes(numberedTitles(1000))).complete);
+        QVERIFY(
+            !readBytes(" 1001 \r\n" + worksheetListBytes(numberedTitles(1001)).mid(8)).complete);
+        QVERIFY(!readBytes(" -1 \r\n").complete);
+        QVERIFY(!readBytes("many\r\n").complete);
+        QVERIFY(!readBytes("").complete);
+    }
+
+    void addingAppendsNewTitlesOnly() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        QVERIFY(!list.read().complete); // no list yet
+
+        WorksheetList::Change change = list.add(QStringLiteral("Volcanoes")); // creates it
+        QCOMPARE(change.outcome, Outcome::Changed);
+        QCOMPARE(fileBytes(list.path()), QByteArray(" 1 \r\nVolcanoes\r\n"));
+
+        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Changed);
+        const QByteArray before = fileBytes(list.path());
+        change = list.add(QStringLiteral("Volcanoes"));
+        QCOMPARE(change.outcome, Outcome::Unchanged);
+        QCOMPARE(change.titles, QStringList({"Volcanoes", "Rocks"}));
+        QCOMPARE(fileBytes(list.path()), before);
+        QCOMPARE(list.add(QStringLiteral("rocks")).outcome, Outcome::Changed); // exact match only
+        QCOMPARE(list.read().titles, QStringList({"Volcanoes", "Rocks", "rocks"}));
+    }
+
+    void aFullListTakesNoMore() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        writeBytes(list.path(), worksheetListBytes(numberedTitles(999)));
+        QCOMPARE(list.add(QStringLiteral("Last")).outcome, Outcome::Changed);
+        const QByteArray full = fileBytes(list.path());
+        QCOMPARE(list.add(QStringLiteral("One too many")).outcome, Outcome::Full);
+        QCOMPARE(list.add(QStringLiteral("Last")).outcome, Outcome::Unchanged);
+        QCOMPARE(fileBytes(list.path()), full);
+        QCOMPARE(list.read().titles.last(), QStringLiteral("Last"));
+    }
+
+    void aDamagedListIsNeverWrittenOver() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        const QByteArray damaged = " 5 \r\nOne\r\nTwo\r\n";
+        writeBytes(list.path(), damaged);
+        QCOMPARE(list.add(QStringLiteral("Three")).outcome, Outcome::Failed);
+        QCOMPARE(list.remove(QStringLiteral("One")).outcome, Outcome::Failed);
+        QCOMPARE(fileBytes(list.path()), damaged);
+    }
+
+    void removingTakesTheLastEqualEntry() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        writeBytes(list.path(), worksheetListBytes({"A", "Twin", "B", "Twin", "C"}));
+        WorksheetList::Change change = list.remove(QStringLiteral("Twin"));
+        QCOMPARE(change.outcome, Outcome::Changed);
+        QCOMPARE(change.titles, QStringList({"A", "Twin", "B", "C"}));
+        QCOMPARE(fileBytes(list.path()), worksheetListBytes({"A", "Twin", "B", "C"}));
+
+        const QByteArray before = fileBytes(list.path());
+        QCOMPARE(list.remove(QStringLiteral("Gone")).outcome, Outcome::Unchanged);
+        QCOMPARE(list.remove(QStringLiteral("a")).outcome, Outcome::Unchanged);
+        QCOMPARE(fileBytes(list.path()), before);
+
+        QCOMPARE(list.remove(QStringLiteral("C")).titles, QStringList({"A", "Twin", "B"}));
+    }
+
+    void createMakesAnEmptyListOnce() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        QCOMPARE(list.create().outcome, Outcome::Unchanged);
+        QCOMPARE(fileBytes(list.path()), QByteArray(" 0 \r\n"));
+        QVERIFY(list.read().complete);
+        list.add(QStringLiteral("Kept"));
+        list.create();
+        QCOMPARE(list.read().titles, QStringList({"Kept"}));
+    }
+
+    void aWriterKilledHalfWayLeavesTheOldList() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        // Long enough that the new list takes several blocks to write.
+        const QStringList titles = numberedTitles(900, QStringLiteral("A fairly long title "));
+        writeBytes(list.path(), worksheetListBytes(titles));
+        const QByteArray before = fileBytes(list.path());
+
+        QProcess* child =
+            startChild(this, {QStringLiteral("--stop-mid-add"), dir.path(), QStringLiteral("New")});
+        QByteArray said; // the check below reads it again once it holds
+        QTRY_VERIFY_WITH_TIMEOUT((said += child->readAllStandardOutput()).contains("half"), 20000);
+        child->kill(); // SIGKILL: no clean-up runs in the child
+        QVERIFY(child->waitForFinished(10000));
+        QCOMPARE(child->exitStatus(), QProcess::CrashExit);
+
+        QCOMPARE(fileBytes(list.path()), before);
+        // The dead writer's lock does not keep the next teacher out.
+        QCOMPARE(list.add(QStringLiteral("After")).outcome, Outcome::Changed);
+        QCOMPARE(list.read().titles, titles + QStringList({"After"}));
+    }
+
+    void twoWritersAtOnceLoseNothing() {
+        QTemporaryDir dir;
+        QProcess* first = startChild(
+            this, {QStringLiteral("--add-titles"), dir.path(), QStringLiteral("first "), "50"});
+        QProcess* second = startChild(
+            this, {QStringLiteral("--add-titles"), dir.path(), QStringLiteral("second "), "50"});
+        QVERIFY(first->waitForStarted(10000));
+        QVERIFY(second->waitForStarted(10000));
+        first->write("go\n");
+        second->write("go\n");
+        QVERIFY(first->waitForBytesWritten(10000)); // both go before either is waited for
+        QVERIFY(second->waitForBytesWritten(10000));
+        QVERIFY(first->waitForFinished(60000));
+        QVERIFY(second->waitForFinished(60000));
+        QCOMPARE(first->exitCode(), 0);
+        QCOMPARE(second->exitCode(), 0);
+
+        const WorksheetTitles read = WorksheetList(dir.path()).read();
+        QVERIFY(read.complete);
+        QCOMPARE(read.titles.size(), 100);
+        QStringList sorted = read.titles;
+        sorted.sort();
+        QStringList expected = numberedTitles(50, QStringLiteral("first ")) +
+                               numberedTitles(50, QStringLiteral("second "));
+        expected.sort();
+        QCOMPARE(sorted, expected);
+    }
+};
+
+int runWorksheetListTests(int argc, char** argv) {
+    WorksheetListTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_worksheetlist.moc"
