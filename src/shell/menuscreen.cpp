@@ -10,7 +10,7 @@
 #include "platform/screenregistry.h"
 #include "platform/textlabel.h"
 #include "shell/menuactions.h"
-#include "worksheets/worksheetlistreading.h"
+#include "worksheets/listedworksheets.h"
 
 #include <QRadioButton>
 #include <QTimer>
@@ -118,7 +118,7 @@ void MenuScreen::onLoad() {
 
 void MenuScreen::onWorksheetListTick() {
     worksheetListTimer->stop();
-    if (worksheets::readWorksheetList(state()))
+    if (worksheets::readListedWorksheets())
         earthRiseTimer->start();
 }
 

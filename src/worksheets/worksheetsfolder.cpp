@@ -26,8 +26,10 @@ QString worksheetsFolder() {
     const QString shared = qEnvironmentVariable("CORVELLA_WORKSHEETS");
     if (!shared.isEmpty())
         return QDir::cleanPath(shared);
+    // A content folder that can be written gets its "multiple" folder made
+    // when it has none.
     const QString content = platform::resolveContentPath(QStringLiteral("multiple"));
-    if (canWriteIn(content))
+    if (QFileInfo(content).isDir() ? canWriteIn(content) : canWriteIn(platform::contentRoot()))
         return content;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/multiple");

@@ -1,0 +1,22 @@
+#include "worksheets/listedworksheets.h"
+
+#include "common/sharedstate.h"
+#include "worksheets/worksheetlist.h"
+#include "worksheets/worksheetsfolder.h"
+
+namespace worksheets {
+
+bool readListedWorksheets() {
+    const WorksheetTitles read = WorksheetList(worksheetsFolder()).read();
+    setListedWorksheets(read.titles);
+    return read.complete;
+}
+
+void setListedWorksheets(const QStringList& titles) {
+    common::SharedState& state = common::state();
+    state.worksheetCount = int(titles.size());
+    for (int i = 0; i < titles.size(); ++i)
+        state.worksheetTitles[std::size_t(i + 1)] = titles[i];
+}
+
+} // namespace worksheets
