@@ -1,0 +1,75 @@
+#pragma once
+// What the four drag-and-drop activity screens show, as data: the scale or
+// the pictures, the texts, the boxes with their answers and the labels'
+// starting places. The screens build their controls from these tables.
+
+#include "activities/dragboard.h"
+
+#include <QColor>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace activities {
+
+struct TextSpec {
+    QString text;
+    TwipRect rect;
+    QString font;
+    double points = 0;
+    bool bold = false;
+    QColor colour;
+    Qt::Alignment align = Qt::AlignLeft;
+};
+
+// A straight yellow line, 3 pixels wide.
+struct LineSpec {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+struct PictureSpec {
+    QString path;
+    TwipRect rect; // for an unstretched picture only its corner places it
+    bool stretched = false;
+};
+
+struct BoxSpec {
+    QString answer; // the text of the label that belongs here
+    float left = 0;
+    float top = 0;
+    QString standsBy; // what a screen reader says the box stands by
+};
+
+struct TwipPoint {
+    float left = 0;
+    float top = 0;
+};
+
+struct ActivityLayout {
+    QString screenName; // the registry key, as the accessor is named
+    std::optional<QColor> background;
+    float labelWidth = 0; // labels and boxes have one size per screen
+    float labelHeight = 0;
+    double labelPoints = 0;
+    TextSpec title; // its text is set by the topic screen that opens it
+    std::vector<TextSpec> texts;
+    std::vector<LineSpec> lines;
+    std::vector<PictureSpec> pictures;
+    std::vector<BoxSpec> boxes;
+    std::vector<TwipPoint> starts; // label i's starting place, its home slot
+    // One text that lies above the labels, so that a label dragged under it
+    // passes beneath; -1 when none does.
+    int textAboveLabels = -1;
+
+    int size() const { return int(boxes.size()); }
+    TwipRect boxRect(int i) const;
+    TwipRect startRect(int i) const;
+    DragBoard makeBoard() const;
+};
+
+const ActivityLayout& lifeTimelineLayout();
+const ActivityLayout& bigNumbersLayout();
+const ActivityLayout& starLifeLayout();
+const ActivityLayout& innerPlanetsLayout();
+
+} // namespace activities

@@ -1,0 +1,247 @@
+// The drag-and-drop rules: zones, snapping, the placement count, the three
+// buttons and stacking, on the four activities' own layouts.
+
+#include "activities/activitylayouts.h"
+#include "activities/dragboard.h"
+
+#include <QtTest>
+
+using namespace activities;
+
+namespace {
+
+bool at(const DragBoard& board, int label, float left, float top) {
+    return board.label(label).left == left && board.label(label).top == top;
+}
+
+// Releases `label` with its top-left corner at (left, top).
+DragBoard::Drop dropAt(DragBoard& board, int label, float left, float top) {
+    board.moveTo(label, left, top);
+    return board.drop(label);
+}
+
+// One label starting far from everything, and the given boxes.
+DragBoard boardOf(std::vector<TwipRect> boxes) {
+    std::vector<TwipRect> starts(boxes.size(), TwipRect{0, 20000, 100, 100});
+    return DragBoard(std::move(boxes), std::move(starts));
+}
+
+const ActivityLayout& layoutNamed(const QString& name) {
+    for (const ActivityLayout* layout :
+         {&lifeTimelineLayout(), &bigNumbersLayout(), &starLifeLayout(), &innerPlanetsLayout()})
+        if (layout->screenName == name)
+            return *layout;
+    qFatal("no such layout");
+}
+
+void addLayoutRows() {
+    QTest::addColumn<QString>("screen");
+    for (const char* name :
+         {"lifeTimelineScreen", "bigNumbersScreen", "starLifeScreen", "innerPlanetsScreen"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+} // namespace
+
+class DragBoardTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The timeline's box 0: 1755 by 975 at (7080, 2160); the zone runs from
+    // 6202.5 to 8835 across and from 1672.5 to 3135 down, edges excluded.
+    void zoneEdgesAreStrict_data() {
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<bool>("snaps");
+        QTest::newRow("left edge") << 6202.5f << 2000.f << false;
+        QTest::newRow("just inside left") << 6203.f << 2000.f << true;
+        QTest::newRow("right edge") << 8835.f << 2000.f << false;
+        QTest::newRow("just inside right") << 8834.f << 2000.f << true;
+        QTest::newRow("top edge") << 7000.f << 1672.5f << false;
+        QTest::newRow("just inside top") << 7000.f << 1673.f << true;
+        QTest::newRow("bottom edge") << 7000.f << 3135.f << false;
+        QTest::newRow("just inside bottom") << 7000.f << 3134.f << true;
+    }
+    void zoneEdgesAreStrict() {
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(bool, snaps);
+        DragBoard board = boardOf({{7080, 2160, 1755, 975}});
+        const DragBoard::Drop drop = dropAt(board, 0, x, y);
+        QCOMPARE(drop.snaps, snaps ? 1 : 0);
+        QVERIFY(snaps ? at(board, 0, 7080, 2160) : at(board, 0, x, y));
+    }
+
+    // Far from zero a half twip is lost in single precision: the left bound
+    // 9999999.5 becomes 10000000, which a label there does not exceed.
+    void boundsAreRoundedToSinglePrecision() {
+        QVERIFY(!inDropZone({10000000, 0, 1, 2}, 10000000, 0.5f));
+        QVERIFY(inDropZone({10000000, 0, 4, 2}, 10000000, 0.5f));
+    }
+
+    void timelineBoxZero() {
+        DragBoard board = lifeTimelineLayout().makeBoard();
+        QCOMPARE(dropAt(board, 3, 6300, 1700).snaps, 1);
+        QVERIFY(at(board, 3, 7080, 2160));
+        QCOMPARE(dropAt(board, 4, 6202.5f, 1700).snaps, 0);
+        QVERIFY(at(board, 4, 6202.5f, 1700));
+    }
+
+    // Where zones overlap, the first one tested takes the label, and its
+    // corner then lies outside the later one.
+    void overlappingZonesGoToTheLowestIndex_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("top");
+        QTest::newRow("timeline boxes 0 and 2")
+            << "lifeTimelineScreen" << 8500.f << 2000.f << 7080.f << 2160.f;
+        QTest::newRow("timeline boxes 4 and 5")
+            << "lifeTimelineScreen" << 9000.f << 4980.f << 7980.f << 4980.f;
+        QTest::newRow("numbers slots 1 and 2")
+            << "bigNumbersScreen" << 3000.f << 6600.f << 240.f << 6600.f;
+        QTest::newRow("numbers box 1 from above")
+            << "bigNumbersScreen" << 8040.f << 140.f << 8040.f << 240.f;
+        QTest::newRow("numbers above box 1's zone")
+            << "bigNumbersScreen" << 8040.f << -60.f << 8040.f << -60.f;
+        QTest::newRow("star slots 2 and 3")
+            << "starLifeScreen" << 400.f << 7400.f << 300.f << 7560.f;
+        QTest::newRow("planet slots 0 and 1")
+            << "innerPlanetsScreen" << 1000.f << 7300.f << 120.f << 7440.f;
+        QTest::newRow("the Earth's box")
+            << "innerPlanetsScreen" << 7100.f << 4200.f << 7860.f << 4320.f;
+    }
+    void overlappingZonesGoToTheLowestIndex() {
+        QFETCH(QString, screen);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(float, left);
+        QFETCH(float, top);
+        DragBoard board = layoutNamed(screen).makeBoard();
+        dropAt(board, 0, x, y);
+        QVERIFY2(at(board, 0, left, top),
+                 qPrintable(
+                     QStringLiteral("at %1, %2").arg(board.label(0).left).arg(board.label(0).top)));
+    }
+
+    void boxIsTestedBeforeSlotAndEveryZoneInTurn() {
+        // Box 0 and its slot overlap from 1600 to 2000; neither corner lies
+        // in the other's zone, so the order decides.
+        DragBoard boxFirst(std::vector<TwipRect>{{1000, 1000, 1000, 500}},
+                           std::vector<TwipRect>{{2100, 1000, 1000, 500}});
+        QCOMPARE(dropAt(boxFirst, 0, 1800, 1000).snaps, 1);
+        QVERIFY(at(boxFirst, 0, 1000, 1000));
+
+        // Box 0's corner lies in box 1's zone: no early exit, so box 1 takes
+        // the label after box 0 and both snaps are heard.
+        DragBoard chain = boardOf({{1000, 1000, 1000, 500}, {1400, 1000, 1000, 500}});
+        QCOMPARE(dropAt(chain, 0, 1100, 1000).snaps, 2);
+        QVERIFY(at(chain, 0, 1400, 1000));
+    }
+
+    void dragNeedsTheLeftButtonAlone() {
+        DragBoard board = lifeTimelineLayout().makeBoard();
+        QVERIFY(!board.drag(3, Qt::LeftButton | Qt::RightButton, 100, 100));
+        QVERIFY(!board.drag(3, Qt::RightButton, 100, 100));
+        QVERIFY(!board.drag(3, Qt::NoButton, 100, 100));
+        QVERIFY(at(board, 3, 600, 6720));
+        // The centre jumps under the pointer and then follows it.
+        QVERIFY(board.drag(3, Qt::LeftButton, 100, 100));
+        QVERIFY(at(board, 3, -177.5f, 6332.5f));
+        QVERIFY(board.drag(3, Qt::LeftButton, 877.5f + 30, 487.5f - 15));
+        QVERIFY(at(board, 3, -147.5f, 6317.5f));
+    }
+
+    void clickOnAPlacedLabelSnapsAndCountsAgain() {
+        DragBoard board = bigNumbersLayout().makeBoard();
+        for (int i = 0; i < 5; ++i)
+            dropAt(board, i, 8040, board.box(i).top);
+        const DragBoard::Drop again = board.drop(2);
+        QCOMPARE(again.snaps, 1);
+        QCOMPARE(again.placed, 5);
+        QVERIFY(!board.checkScoreShown());
+        QCOMPARE(dropAt(board, 5, 8040, 5640).placed, 6);
+        QVERIFY(board.checkScoreShown());
+    }
+
+    void everyLabelOnItsOwnBoxScoresFull_data() { addLayoutRows(); }
+    void everyLabelOnItsOwnBoxScoresFull() {
+        QFETCH(QString, screen);
+        const ActivityLayout& layout = layoutNamed(screen);
+        DragBoard board = layout.makeBoard();
+        // A label put on any box's corner or its own slot's stays there: no
+        // later zone of the layout takes it away.
+        for (int i = 0; i < board.size(); ++i) {
+            for (int k = 0; k < board.size(); ++k) {
+                dropAt(board, i, board.box(k).left, board.box(k).top);
+                QVERIFY(at(board, i, board.box(k).left, board.box(k).top));
+            }
+            dropAt(board, i, board.homeSlot(i).left, board.homeSlot(i).top);
+            QVERIFY(at(board, i, layout.starts[size_t(i)].left, layout.starts[size_t(i)].top));
+        }
+        for (int i = 0; i < board.size(); ++i) {
+            QVERIFY(!board.checkScoreShown());
+            dropAt(board, i, board.box(i).left + 10, board.box(i).top - 10);
+        }
+        QVERIFY(board.checkScoreShown());
+        const DragBoard::Press press = board.press(ActivityButton::CheckScore);
+        QCOMPARE(press.score, layout.size());
+        QVERIFY(press.showResults && !press.closeScreen);
+    }
+
+    void labelsStackedInOneBoxCountButScoreOne() {
+        DragBoard board = innerPlanetsLayout().makeBoard();
+        for (int i = 0; i < board.size(); ++i)
+            dropAt(board, i, 3300, 4300); // Mercury's box, box 2
+        QCOMPARE(board.placedCount(), 6);
+        QVERIFY(board.checkScoreShown());
+        QCOMPARE(board.press(ActivityButton::CheckScore).score, 1);
+        // The uppermost label takes a press there, then the next below.
+        QCOMPARE(board.labelAt(3300, 4400), 5);
+        board.moveTo(5, 0, 0);
+        QCOMPARE(board.labelAt(3300, 4400), 4);
+        QCOMPARE(board.labelAt(3240 + 1680, 4400), -1); // right edge is outside
+    }
+
+    void checkScoreStaysUntilStartAgain() {
+        DragBoard board = starLifeLayout().makeBoard();
+        for (int i = 0; i < board.size(); ++i)
+            dropAt(board, i, board.box(i).left, board.box(i).top);
+        QVERIFY(board.checkScoreShown());
+        // Out onto the open screen, partly beyond its edge: it stays there.
+        QCOMPARE(dropAt(board, 1, -900, 3000).snaps, 0);
+        QVERIFY(at(board, 1, -900, 3000));
+        QCOMPARE(board.placedCount(), 3);
+        QVERIFY(board.checkScoreShown());
+        QCOMPARE(board.press(ActivityButton::CheckScore).score, 3);
+
+        const DragBoard::Press again = board.press(ActivityButton::StartAgain);
+        QCOMPARE(again.score, 0);
+        QVERIFY(!again.showResults && !again.closeScreen);
+        QVERIFY(!board.checkScoreShown());
+        for (int i = 0; i < board.size(); ++i)
+            QVERIFY(at(board, i, board.homeSlot(i).left, board.homeSlot(i).top));
+
+        for (int i = 0; i < board.size(); ++i)
+            dropAt(board, i, board.box(i).left, board.box(i).top);
+        const DragBoard::Press exit = board.press(ActivityButton::Exit);
+        QCOMPARE(exit.score, 0);
+        QVERIFY(exit.closeScreen && !exit.showResults);
+    }
+
+    void whereALabelSits() {
+        DragBoard board = lifeTimelineLayout().makeBoard();
+        QCOMPARE(board.where(0).place, DragBoard::Place::HomeSlot);
+        dropAt(board, 0, 9120, 2160);
+        QCOMPARE(board.where(0).place, DragBoard::Place::Box);
+        QCOMPARE(board.where(0).index, 2);
+        dropAt(board, 0, 600, 6720); // label 3's starting place
+        QCOMPARE(board.where(0).place, DragBoard::Place::OtherSlot);
+        QCOMPARE(board.where(0).index, 3);
+        dropAt(board, 0, 5000, 300);
+        QCOMPARE(board.where(0).place, DragBoard::Place::Elsewhere);
+    }
+};
+
+QTEST_APPLESS_MAIN(DragBoardTest)
+#include "tst_dragboard.moc"
