@@ -1,0 +1,400 @@
+#include "activities/activityscreen.h"
+
+#include "app/adapt.h"
+#include "app/sharedstate.h"
+#include "app/sound.h"
+#include "platform/picturebox.h"
+#include "platform/textlabel.h"
+#include "platform/twips.h"
+#include "quiz/welldone.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTouchEvent>
+#include <algorithm>
+
+namespace activities {
+
+using app::state;
+
+namespace {
+const QString kThud = QStringLiteral("wav\\thud3.wav");
+const QString kClick = QStringLiteral("wav\\click.wav");
+const QColor kYellow(255, 255, 0);
+
+QRect pixelRect(const TwipRect& r) {
+    return platform::twipsRect(r.left, r.top, r.width, r.height);
+}
+
+// A frame around the place a keyboard move has chosen; it lets the pointer
+// through to what lies beneath.
+class TargetRing : public QWidget {
+public:
+    explicit TargetRing(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(128, 255, 255), 3));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+};
+
+// Pointer positions arrive in pixels; the rules work in twips.
+float toTwips(double pixels) {
+    return float(platform::pixelsToTwips(pixels));
+}
+} // namespace
+
+ActivityScreen::ActivityScreen(const ActivityLayout& layout)
+    : Screen(layout.screenName, Kind::FullSize), layout_(layout), board_(layout.makeBoard()) {
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    buildControls();
+    buildLabels();
+    buildButtons();
+    stackLabelsOnTop();
+}
+
+void ActivityScreen::buildControls() {
+    using platform::PictureBox;
+    for (const PictureSpec& p : layout_.pictures) {
+        const PictureBox::Mode mode = p.stretched ? PictureBox::Mode::Stretch
+                                                  : PictureBox::Mode::AutoSize;
+        PictureBox* picture = addPicture(QStringLiteral("picture"), int(mode), p.rect.left,
+                                         p.rect.top, p.rect.width, p.rect.height);
+        // The pointer over a picture leaves the buttons' highlight alone.
+        picture->setAttribute(Qt::WA_NoMousePropagation);
+        pictures.push_back(picture);
+    }
+    for (size_t i = 0; i < layout_.texts.size(); ++i) {
+        const TextSpec& t = layout_.texts[i];
+        platform::TextLabel* label =
+            addText(QStringLiteral("text"), int(i), t.rect.left, t.rect.top, t.rect.width,
+                    t.rect.height, t.font, t.points, t.bold, t.colour, t.align);
+        label->setWordWrap(true);
+        label->setCaption(t.text);
+        texts.push_back(label);
+    }
+    const TextSpec& t = layout_.title;
+    titleLabel = addText(QStringLiteral("titleLabel"), 0, t.rect.left, t.rect.top, t.rect.width,
+                         t.rect.height, t.font, t.points, t.bold, t.colour, t.align);
+    titleLabel->setWordWrap(true);
+
+    for (int i = 0; i < layout_.size(); ++i) {
+        const TwipRect box = layout_.boxRect(i);
+        platform::TextLabel* frame =
+            addLabel(QStringLiteral("box"), i, box.left, box.top, box.width, box.height);
+        frame->setBorder(true);
+        frame->setForeColor(kYellow);
+        frame->setAccessibleName(QStringLiteral("Box by %1").arg(layout_.boxes[size_t(i)].standsBy));
+        boxes.push_back(frame);
+
+        const TwipRect start = layout_.startRect(i);
+        platform::TextLabel* slot =
+            addLabel(QStringLiteral("homeSlot"), i, start.left, start.top, start.width,
+                     start.height);
+        slot->setBorder(true);
+        slot->setForeColor(kYellow);
+        slot->setAccessibleName(QStringLiteral("Starting place"));
+        homeSlots.push_back(slot);
+    }
+}
+
+void ActivityScreen::buildButtons() {
+    struct ButtonSpec {
+        const char* caption;
+        double left, width;
+    };
+    const ButtonSpec specs[] = {{"Exit", 10560, 1245},
+                                {"Start Again", 3360, 2565},
+                                {"Check Score", 6000, 2565}};
+    // Made in the order Tab reaches them, left to right.
+    for (int b : {1, 2, 0}) {
+        platform::TextLabel* button = addButton(
+            QStringLiteral("button"), b, specs[b].left, 7920, specs[b].width, 495,
+            QString::fromLatin1(specs[b].caption), 15.75, Qt::black,
+            [this](int index) { onButtonClicked(index); });
+        button->setBorder(true);
+        highlightOnHover(button);
+        buttons[size_t(b)] = button;
+    }
+    buttons[size_t(ActivityButton::CheckScore)]->hide();
+
+    // Told once, when the keys are first used; the screen's own texts stay.
+    keyboardHint = addText(QStringLiteral("keyboardHint"), 0, 120, 8415, 11670, 240,
+                           QStringLiteral("Tahoma"), 8, false, QColor(128, 255, 255),
+                           Qt::AlignHCenter);
+    keyboardHint->setCaption(
+        QStringLiteral("Keys: Tab picks a label; the arrows or 1 to %1 choose a box, 0 its "
+                       "starting place; Enter or Space puts it there; Esc cancels.")
+            .arg(layout_.size()));
+    keyboardHint->hide();
+    for (platform::TextLabel* label : dragLabels)
+        label->setToolTip(keyboardHint->caption());
+}
+
+void ActivityScreen::buildLabels() {
+    for (int i = 0; i < layout_.size(); ++i) {
+        const TwipRect start = layout_.startRect(i);
+        platform::TextLabel* label =
+            addText(QStringLiteral("dragLabel"), i, start.left, start.top, start.width,
+                    start.height, QStringLiteral("Tahoma"), layout_.labelPoints, true, kYellow,
+                    Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setBorder(true);
+        label->setBackColor(Qt::black);
+        label->setOpaque(true);
+        label->setCaption(layout_.boxes[size_t(i)].answer);
+        label->setAccessibleName(label->caption());
+        label->setFocusPolicy(Qt::TabFocus);
+        label->installEventFilter(this);
+        dragLabels.push_back(label);
+        describeLabel(i);
+    }
+    // Tab reaches the labels in reading order, then the buttons made after them.
+    std::vector<QWidget*> order(dragLabels.begin(), dragLabels.end());
+    std::stable_sort(order.begin(), order.end(), [](QWidget* a, QWidget* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void ActivityScreen::stackLabelsOnTop() {
+    // The labels lie above everything else, and a label with a higher index
+    // above one with a lower index.
+    for (platform::TextLabel* label : dragLabels)
+        label->raise();
+    if (layout_.textAboveLabels >= 0) {
+        // It covers a label only to the eye: presses reach the label beneath.
+        platform::TextLabel* note = texts[size_t(layout_.textAboveLabels)];
+        note->raise();
+        note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    targetRing_ = new TargetRing(this);
+}
+
+void ActivityScreen::Form_Load() {
+    app::adaptScreen(*this);
+    if (layout_.background)
+        setBackColor(*layout_.background);
+    state().total = int16_t(layout_.size());
+    for (size_t i = 0; i < pictures.size(); ++i)
+        pictures[i]->setPicture(layout_.pictures[i].path); // a missing one stays empty
+    for (platform::TextLabel* button : buttons)
+        button->setOpaque(true);
+}
+
+void ActivityScreen::paintEvent(QPaintEvent* event) {
+    Screen::paintEvent(event);
+    if (layout_.lines.empty())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(kYellow, 3, Qt::SolidLine, Qt::FlatCap));
+    for (const LineSpec& l : layout_.lines) {
+        const double k = platform::kTwipsPerPixel;
+        painter.drawLine(QPointF(l.x1 / k, l.y1 / k), QPointF(l.x2 / k, l.y2 / k));
+    }
+}
+
+void ActivityScreen::onButtonClicked(int button) {
+    cancelKeyboardMove();
+    const DragBoard::Press press = board_.press(ActivityButton(button));
+    state().score = int16_t(press.score);
+    if (press.closeScreen) {
+        unload();
+    } else if (press.showResults) {
+        // The results screen reads both when it loads.
+        state().total = int16_t(board_.size());
+        quiz::Welldone().showScreen();
+    } else {
+        for (int i = 0; i < board_.size(); ++i) {
+            placeLabel(i);
+            describeLabel(i);
+        }
+        buttons[size_t(ActivityButton::CheckScore)]->hide();
+    }
+    app::playSound(kClick);
+}
+
+void ActivityScreen::dragTo(int label, Qt::MouseButtons held, QPointF pixels) {
+    const TwipRect& r = board_.label(label);
+    if (board_.drag(label, held, toTwips(pixels.x()) - r.left, toTwips(pixels.y()) - r.top))
+        placeLabel(label);
+}
+
+void ActivityScreen::dropLabel(int label) {
+    const DragBoard::Drop drop = board_.drop(label);
+    placeLabel(label);
+    for (int i = 0; i < drop.snaps; ++i)
+        app::playSound(kThud);
+    if (board_.checkScoreShown())
+        buttons[size_t(ActivityButton::CheckScore)]->show();
+    describeLabel(label);
+}
+
+void ActivityScreen::placeLabel(int label) {
+    // Moving a child widget repaints only the area it left and the one it
+    // covers now.
+    dragLabels[size_t(label)]->setGeometry(pixelRect(board_.label(label)));
+}
+
+QString ActivityScreen::standingPlace(int label) const {
+    const DragBoard::Where where = board_.where(label);
+    switch (where.place) {
+    case DragBoard::Place::Box:
+        return QStringLiteral("in the box by %1").arg(layout_.boxes[size_t(where.index)].standsBy);
+    case DragBoard::Place::HomeSlot:
+        return QStringLiteral("in its starting place");
+    case DragBoard::Place::OtherSlot:
+        return QStringLiteral("in another label's starting place");
+    case DragBoard::Place::Elsewhere:
+        break;
+    }
+    return QStringLiteral("away from the boxes");
+}
+
+void ActivityScreen::describeLabel(int label) {
+    dragLabels[size_t(label)]->setAccessibleDescription(standingPlace(label));
+}
+
+bool ActivityScreen::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(dragLabels.begin(), dragLabels.end(), watched);
+    if (found == dragLabels.end())
+        return Screen::eventFilter(watched, event);
+    const int label = int(found - dragLabels.begin());
+    platform::TextLabel* widget = *found;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        cancelKeyboardMove();
+        return true;
+    case QEvent::MouseMove: {
+        // While a finger drags, the mouse leaves the labels alone.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (touchLabel_ < 0)
+            dragTo(label, mouse->buttons(), widget->mapToParent(mouse->position()));
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (touchLabel_ < 0)
+            dropLabel(label);
+        return true;
+    case QEvent::KeyPress:
+        return onLabelKey(label, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            keyboardHint->show();
+        return false;
+    }
+    case QEvent::FocusOut:
+        if (keyboardMove_ && keyboardMove_->label() == label)
+            cancelKeyboardMove();
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool ActivityScreen::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        return onTouch(static_cast<QTouchEvent*>(event));
+    default:
+        return Screen::event(event);
+    }
+}
+
+bool ActivityScreen::onTouch(QTouchEvent* touch) {
+    // One finger drags as the left button does; further fingers are ignored.
+    for (const QEventPoint& point : touch->points()) {
+        if (touchLabel_ < 0) {
+            if (point.state() != QEventPoint::Pressed)
+                continue;
+            const QPointF at = point.position();
+            const int label = board_.labelAt(toTwips(at.x()), toTwips(at.y()));
+            if (label < 0)
+                continue;
+            cancelKeyboardMove();
+            touchPoint_ = point.id();
+            touchLabel_ = label;
+        } else if (point.id() == touchPoint_) {
+            if (point.state() == QEventPoint::Released ||
+                touch->type() == QEvent::TouchCancel) {
+                const int label = touchLabel_;
+                touchLabel_ = touchPoint_ = -1;
+                dropLabel(label);
+            } else if (point.state() == QEventPoint::Updated) {
+                dragTo(touchLabel_, Qt::LeftButton, point.position());
+            }
+        }
+    }
+    if (touch->type() == QEvent::TouchBegin && touchLabel_ < 0) {
+        touch->ignore(); // not on a label: a tap reaches the buttons as a click
+        return false;
+    }
+    touch->accept();
+    return true;
+}
+
+bool ActivityScreen::onLabelKey(int label, QKeyEvent* key) {
+    keyboardHint->show();
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (keyboardMove_ && keyboardMove_->label() == label && keyboardMove_->chosen()) {
+            const TwipRect target = keyboardMove_->chosenRect();
+            board_.moveTo(label, target.left, target.top);
+        }
+        cancelKeyboardMove();
+        dropLabel(label);
+        return true;
+    case Qt::Key_Escape:
+        if (!keyboardMove_)
+            return false;
+        cancelKeyboardMove();
+        describeLabel(label);
+        return true;
+    default:
+        break;
+    }
+    if (!keyboardMove_ || keyboardMove_->label() != label)
+        keyboardMove_.emplace(board_, label);
+    if (!keyboardMove_->choose(key->key()))
+        return false;
+    showChosenTarget();
+    return true;
+}
+
+void ActivityScreen::showChosenTarget() {
+    const KeyboardMove& move = *keyboardMove_;
+    const KeyboardMove::Target target = *move.chosen();
+    targetRing_->setGeometry(pixelRect(move.chosenRect()).adjusted(-4, -4, 4, 4));
+    targetRing_->show();
+    targetRing_->raise();
+    const QString place =
+        target.homeSlot
+            ? QStringLiteral("its starting place")
+            : QStringLiteral("the box by %1").arg(layout_.boxes[size_t(target.index)].standsBy);
+    dragLabels[size_t(move.label())]->setAccessibleDescription(
+        QStringLiteral("moving to %1: Enter puts it there, Escape cancels").arg(place));
+}
+
+void ActivityScreen::cancelKeyboardMove() {
+    if (!keyboardMove_)
+        return;
+    const int label = keyboardMove_->label();
+    keyboardMove_.reset();
+    targetRing_->hide();
+    describeLabel(label);
+}
+
+} // namespace activities

@@ -1,0 +1,11 @@
+#include "activities/bignumbersscreen.h"
+
+#include "platform/screenregistry.h"
+
+namespace activities {
+
+BigNumbersScreen& bigNumbersScreen() {
+    return platform::touch<BigNumbersScreen>(QStringLiteral("bigNumbersScreen"));
+}
+
+} // namespace activities

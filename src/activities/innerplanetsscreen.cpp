@@ -1,0 +1,11 @@
+#include "activities/innerplanetsscreen.h"
+
+#include "platform/screenregistry.h"
+
+namespace activities {
+
+InnerPlanetsScreen& innerPlanetsScreen() {
+    return platform::touch<InnerPlanetsScreen>(QStringLiteral("innerPlanetsScreen"));
+}
+
+} // namespace activities

@@ -1,0 +1,11 @@
+#include "activities/lifetimelinescreen.h"
+
+#include "platform/screenregistry.h"
+
+namespace activities {
+
+LifeTimelineScreen& lifeTimelineScreen() {
+    return platform::touch<LifeTimelineScreen>(QStringLiteral("lifeTimelineScreen"));
+}
+
+} // namespace activities

@@ -1,0 +1,15 @@
+#pragma once
+// The ordering activity of "Life on Earth": events placed on a timeline of life.
+#include "activities/activityscreen.h"
+
+namespace activities {
+
+class LifeTimelineScreen : public ActivityScreen {
+    Q_OBJECT
+public:
+    LifeTimelineScreen() : ActivityScreen(lifeTimelineLayout()) {}
+};
+
+LifeTimelineScreen& lifeTimelineScreen();
+
+} // namespace activities

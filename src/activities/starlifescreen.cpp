@@ -1,0 +1,11 @@
+#include "activities/starlifescreen.h"
+
+#include "platform/screenregistry.h"
+
+namespace activities {
+
+StarLifeScreen& starLifeScreen() {
+    return platform::touch<StarLifeScreen>(QStringLiteral("starLifeScreen"));
+}
+
+} // namespace activities

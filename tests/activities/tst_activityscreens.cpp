@@ -1,0 +1,361 @@
+// The four activity screens run offscreen with real pointer, touch and key
+// events, from the topic screens to the results screen.
+
+#include "activities/bignumbersscreen.h"
+#include "activities/innerplanetsscreen.h"
+#include "activities/lifetimelinescreen.h"
+#include "activities/starlifescreen.h"
+#include "app/sharedstate.h"
+#include "platform/appwindow.h"
+#include "platform/picturebox.h"
+#include "platform/textlabel.h"
+#include "platform/twips.h"
+#include "quiz/welldone.h"
+#include "support/testenv.h"
+
+#include <QPointingDevice>
+#include <QtTest>
+
+using namespace activities;
+using app::state;
+
+namespace {
+const QString kThud = QStringLiteral("wav\\thud3.wav");
+const QString kClick = QStringLiteral("wav\\click.wav");
+
+ActivityScreen& openScreen(const QString& name) {
+    ActivityScreen* screen = nullptr;
+    if (name == "lifeTimelineScreen")
+        screen = &lifeTimelineScreen();
+    else if (name == "bigNumbersScreen")
+        screen = &bigNumbersScreen();
+    else if (name == "starLifeScreen")
+        screen = &starLifeScreen();
+    else
+        screen = &innerPlanetsScreen();
+    screen->showScreen();
+    return *screen;
+}
+
+QWindow* window() {
+    return platform::AppWindow::instance().windowHandle();
+}
+
+// A point given in twips on the screen, in the program window's pixels.
+QPoint windowPoint(const ActivityScreen& screen, double x, double y) {
+    const QPoint pixels(platform::twipsToPixels(x), platform::twipsToPixels(y));
+    return screen.mapTo(&platform::AppWindow::instance(), pixels);
+}
+
+QPoint centreOf(const ActivityScreen& screen, const TwipRect& r) {
+    return windowPoint(screen, r.left + r.width / 2, r.top + r.height / 2);
+}
+
+// Drags label `i` with the mouse so that its top-left corner comes near
+// (left, top), and releases it there.
+void dragLabel(const ActivityScreen& screen, int i, float left, float top) {
+    const TwipRect r = screen.board().label(i);
+    const QPoint to = centreOf(screen, {left, top, r.width, r.height});
+    QTest::mousePress(window(), Qt::LeftButton, {}, centreOf(screen, r));
+    QTest::mouseMove(window(), (centreOf(screen, r) + to) / 2);
+    QTest::mouseMove(window(), to);
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, to);
+}
+
+void dragToBox(const ActivityScreen& screen, int label, int box) {
+    dragLabel(screen, label, screen.board().box(box).left, screen.board().box(box).top);
+}
+
+void clickButton(const ActivityScreen& screen, ActivityButton b) {
+    const QWidget* button = screen.buttons[size_t(b)];
+    QTest::mouseClick(window(), Qt::LeftButton, {},
+                      button->mapTo(&platform::AppWindow::instance(), button->rect().center()));
+}
+
+bool inOwnBox(const ActivityScreen& screen, int i) {
+    const TwipRect &l = screen.board().label(i), &b = screen.board().box(i);
+    return l.left == b.left && l.top == b.top;
+}
+
+void addScreenRows() {
+    QTest::addColumn<QString>("screen");
+    for (const char* name :
+         {"lifeTimelineScreen", "bigNumbersScreen", "starLifeScreen", "innerPlanetsScreen"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+} // namespace
+
+class ActivityScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        quiz::ResultsScreen::setRandomSource([] { return [] { return 0.0; }; });
+    }
+    void cleanup() { quiz::ResultsScreen::setRandomSource(nullptr); }
+
+    void fullCorrectRunScoresFull_data() { addScreenRows(); }
+    void fullCorrectRunScoresFull() {
+        QFETCH(QString, screen);
+        testenv::Fixture env;
+        state().soundon = 1;
+        ActivityScreen& activity = openScreen(screen);
+        const int n = activity.board().size();
+        QCOMPARE(int(state().total), n);
+        for (int i = 0; i < n; ++i) {
+            QVERIFY(!activity.buttons[size_t(ActivityButton::CheckScore)]->isVisible());
+            dragToBox(activity, i, i);
+            QVERIFY(inOwnBox(activity, i));
+            QCOMPARE(activity.dragLabels[size_t(i)]->geometry(),
+                     activity.boxes[size_t(i)]->geometry());
+        }
+        QCOMPARE(env.sound.played, QStringList(n, kThud));
+        QVERIFY(activity.buttons[size_t(ActivityButton::CheckScore)]->isVisible());
+
+        clickButton(activity, ActivityButton::CheckScore);
+        QCOMPARE(int(state().score), n);
+        QCOMPARE(int(state().total), n);
+        quiz::ResultsScreen& results = quiz::Welldone();
+        QVERIFY(results.isShown());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &results);
+        QCOMPARE(results.Label1->caption(),
+                 QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
+        QCOMPARE(env.sound.played.last(), kClick);
+        // The activity waits beneath, unchanged.
+        QVERIFY(activity.isShown() && inOwnBox(activity, 0));
+    }
+
+    void twoLabelsSwappedScoreTwoLess() {
+        testenv::Fixture env;
+        ActivityScreen& activity = openScreen(QStringLiteral("innerPlanetsScreen"));
+        dragToBox(activity, 0, 1);
+        dragToBox(activity, 1, 0);
+        for (int i = 2; i < 6; ++i)
+            dragToBox(activity, i, i);
+        clickButton(activity, ActivityButton::CheckScore);
+        QCOMPARE(int(state().score), 4);
+        quiz::ResultsScreen& results = quiz::Welldone();
+        QCOMPARE(results.Label1->caption(), QStringLiteral("Good work. You have scored 4 out of 6."));
+        QVERIFY(results.Label6->isVisible());
+        QVERIFY(!results.Label3[0]->isVisible());
+    }
+
+    void onlyTheLeftButtonDragsAndAnyReleaseDrops() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        ActivityScreen& activity = openScreen(QStringLiteral("lifeTimelineScreen"));
+        const TwipRect start = activity.board().label(0);
+        const QPoint centre = centreOf(activity, start);
+        QTest::mousePress(window(), Qt::LeftButton, {}, centre);
+        QTest::mousePress(window(), Qt::RightButton, {}, centre);
+        QTest::mouseMove(window(), centre + QPoint(-300, -200));
+        QCOMPARE(activity.board().label(0).left, start.left);
+        // Releasing the right button drops the label where it is: back into
+        // its own starting place, with a thud.
+        QTest::mouseRelease(window(), Qt::RightButton, {}, centre + QPoint(-300, -200));
+        QCOMPARE(env.sound.played, QStringList{kThud});
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, centre + QPoint(-300, -200));
+
+        // A right click on a placed label snaps it again.
+        dragToBox(activity, 0, 0);
+        env.sound.played.clear();
+        const QPoint placed = centreOf(activity, activity.board().label(0));
+        QTest::mouseClick(window(), Qt::RightButton, {}, placed);
+        QCOMPARE(env.sound.played, QStringList{kThud});
+        QVERIFY(inOwnBox(activity, 0));
+    }
+
+    void startAgainAndExitClearTheScore() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        ActivityScreen& activity = openScreen(QStringLiteral("starLifeScreen"));
+        for (int i = 0; i < 4; ++i)
+            dragToBox(activity, i, 3 - i);
+        state().score = 7;
+        clickButton(activity, ActivityButton::StartAgain);
+        QCOMPARE(int(state().score), 0);
+        QVERIFY(!activity.buttons[size_t(ActivityButton::CheckScore)]->isVisible());
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(activity.dragLabels[size_t(i)]->geometry(),
+                     activity.homeSlots[size_t(i)]->geometry());
+
+        dragToBox(activity, 2, 2);
+        state().score = 7;
+        clickButton(activity, ActivityButton::Exit);
+        QCOMPARE(int(state().score), 0);
+        QCOMPARE(env.sound.played.last(), kClick);
+        testenv::Fixture::settle();
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("starLifeScreen"));
+        // The next opening starts afresh.
+        QVERIFY(starLifeScreen().board().where(2).place == DragBoard::Place::HomeSlot);
+    }
+
+    void stackingDecidesWhichLabelIsPressed() {
+        testenv::Fixture env;
+        ActivityScreen& activity = openScreen(QStringLiteral("starLifeScreen"));
+        // Labels 3 and 1 stacked in one place: the higher index takes the press.
+        dragLabel(activity, 1, 5010, 3000);
+        dragLabel(activity, 3, 5010, 3000);
+        QCOMPARE(activity.board().label(3).left, 5010.f);
+        dragLabel(activity, 1, 6000, 3000); // pressed at label 1's place: 3 moves
+        QCOMPARE(activity.board().label(3).left, 6000.f);
+        QCOMPARE(activity.board().label(1).left, 5010.f);
+
+        // Under the scale note a label is hidden to the eye, yet still taken.
+        QWidget* note = activity.texts[size_t(activity.layout().textAboveLabels)];
+        QWidget* label = activity.dragLabels[0];
+        dragLabel(activity, 0, 9900, 600);
+        QVERIFY(note->geometry().contains(label->geometry()));
+        QVERIFY(activity.children().indexOf(note) > activity.children().indexOf(label));
+        dragLabel(activity, 0, 5010, 600);
+        QCOMPARE(activity.board().label(0).left, 5010.f);
+    }
+
+    void oneFingerDrags() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        ActivityScreen& activity = openScreen(QStringLiteral("bigNumbersScreen"));
+        QPointingDevice* finger = QTest::createTouchDevice();
+        const TwipRect label = activity.board().label(1);
+        const TwipRect other = activity.board().label(2);
+        const TwipRect box = activity.board().box(1);
+        const QPoint from = centreOf(activity, label);
+        const QPoint to = centreOf(activity, {box.left, box.top, box.width, box.height});
+        QTest::touchEvent(window(), finger).press(0, from);
+        QTest::touchEvent(window(), finger).move(0, (from + to) / 2);
+        // A second finger on another label starts no second drag.
+        QTest::touchEvent(window(), finger).move(0, to).press(1, centreOf(activity, other));
+        QTest::touchEvent(window(), finger).stationary(0).move(1, centreOf(activity, other) +
+                                                                      QPoint(40, -80));
+        QTest::touchEvent(window(), finger).release(0, to).release(1, QPoint(10, 10));
+        QVERIFY(inOwnBox(activity, 1));
+        QCOMPARE(activity.board().label(2).left, other.left);
+        QCOMPARE(activity.board().label(2).top, other.top);
+        QCOMPARE(env.sound.played, QStringList{kThud});
+
+        // A tap off the labels still presses a button.
+        const QWidget* startAgain = activity.buttons[size_t(ActivityButton::StartAgain)];
+        const QPoint tap =
+            startAgain->mapTo(&platform::AppWindow::instance(), startAgain->rect().center());
+        QTest::touchEvent(window(), finger).press(0, tap);
+        QTest::touchEvent(window(), finger).release(0, tap);
+        QTRY_VERIFY(activity.board().where(1).place == DragBoard::Place::HomeSlot);
+    }
+
+    void keyboardCompletesAnActivity() {
+        testenv::Fixture env;
+        state().soundon = 1;
+        ActivityScreen& activity = openScreen(QStringLiteral("lifeTimelineScreen"));
+        QStringList captions;
+        for (QWidget* text : activity.texts)
+            captions << static_cast<platform::TextLabel*>(text)->caption();
+        QVERIFY(!activity.keyboardHint->isVisible());
+
+        // Tab reaches the labels in the order they stand: 3, 5, 4, 0, 1, 2.
+        // The boxes stand left to right as 1, 3, 0, 4, 2, 5: label 3 belongs in
+        // the second, label 5 in the sixth, and so on.
+        const int labelOrder[] = {3, 5, 4, 0, 1, 2};
+        const int numberKey[] = {Qt::Key_2, Qt::Key_6, Qt::Key_4, Qt::Key_3, Qt::Key_1, Qt::Key_5};
+        activity.activateWindow();
+        activity.setFocus();
+        for (int k = 0; k < 6; ++k) {
+            QTest::keyClick(window(), Qt::Key_Tab);
+            platform::TextLabel* label = activity.dragLabels[size_t(labelOrder[k])];
+            QTRY_VERIFY(label->hasFocus());
+            QVERIFY(activity.keyboardHint->isVisible());
+            QTest::keyClick(window(), Qt::Key(numberKey[k]));
+            QVERIFY(label->accessibleDescription().startsWith("moving to the box by"));
+            QTest::keyClick(window(), k % 2 ? Qt::Key_Return : Qt::Key_Space);
+            QVERIFY(inOwnBox(activity, labelOrder[k]));
+        }
+        QCOMPARE(activity.dragLabels[1]->accessibleDescription(),
+                 QStringLiteral("in the box by 4,500 million years ago"));
+        QCOMPARE(env.sound.played, QStringList(6, kThud));
+
+        // Arrows step through the boxes and the starting place; Escape
+        // leaves the label where it was.
+        QTest::keyClick(window(), Qt::Key_Left); // its own starting place, last
+        QTest::keyClick(window(), Qt::Key_Escape);
+        QTest::keyClick(window(), Qt::Key_Enter);
+        QVERIFY(inOwnBox(activity, 2));
+        QTest::keyClick(window(), Qt::Key_Left);
+        QTest::keyClick(window(), Qt::Key_Left);
+        QTest::keyClick(window(), Qt::Key_Right);
+        QTest::keyClick(window(), Qt::Key_Enter);
+        QVERIFY(activity.board().where(2).place == DragBoard::Place::HomeSlot);
+        QCOMPARE(activity.dragLabels[2]->accessibleDescription(),
+                 QStringLiteral("in its starting place"));
+        QTest::keyClick(window(), Qt::Key_5);
+        QTest::keyClick(window(), Qt::Key_Enter);
+
+        // On to "Check Score" past "Start Again", and press it.
+        QTest::keyClick(window(), Qt::Key_Tab);
+        QTest::keyClick(window(), Qt::Key_Tab);
+        QTRY_VERIFY(activity.buttons[size_t(ActivityButton::CheckScore)]->hasFocus());
+        QTest::keyClick(window(), Qt::Key_Space);
+        QCOMPARE(int(state().score), 6);
+        QVERIFY(quiz::Welldone().isShown());
+
+        QStringList after;
+        for (QWidget* text : activity.texts)
+            after << static_cast<platform::TextLabel*>(text)->caption();
+        QCOMPARE(after, captions);
+    }
+
+    void boxesAndLabelsAreAnnounced() {
+        testenv::Fixture env;
+        ActivityScreen& activity = openScreen(QStringLiteral("bigNumbersScreen"));
+        QCOMPARE(activity.boxes[0]->accessibleName(), QStringLiteral("Box by 100,000,000"));
+        QVERIFY(activity.boxes[0]->caption().isEmpty());
+        QCOMPARE(activity.dragLabels[0]->accessibleName(), QStringLiteral("One hundred million"));
+        QCOMPARE(activity.dragLabels[0]->accessibleDescription(),
+                 QStringLiteral("in its starting place"));
+        dragToBox(activity, 0, 3);
+        QCOMPARE(activity.dragLabels[0]->accessibleDescription(),
+                 QStringLiteral("in the box by 1,000,000,000"));
+        dragLabel(activity, 0, 3000, 3000);
+        QCOMPARE(activity.dragLabels[0]->accessibleDescription(),
+                 QStringLiteral("away from the boxes"));
+    }
+
+    void picturesThatCannotBeLoadedStayEmpty() {
+        testenv::Fixture env;
+        QFile sun(QStringLiteral(CORVELLA_SOURCE_MEDIA "/Images/sunsm.jpg"));
+        QVERIFY(sun.open(QIODevice::ReadOnly));
+        env.write(QStringLiteral("Images\\sunsm.jpg"), sun.readAll());
+        ActivityScreen& activity = openScreen(QStringLiteral("starLifeScreen"));
+        QVERIFY(!activity.pictures[0]->picture().isNull());
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(activity.pictures[size_t(i)]->picture().isNull());
+        // The stretched white dwarf keeps its laid-out area, empty.
+        QCOMPARE(activity.pictures[3]->geometry(), platform::twipsRect(9000, 4440, 2790, 2760));
+    }
+
+    void aDragRepaintsOnlyWhereTheLabelWas() {
+        testenv::Fixture env;
+        ActivityScreen& activity = openScreen(QStringLiteral("lifeTimelineScreen"));
+        QRegion painted;
+        struct PaintSpy : QObject {
+            QRegion* region = nullptr;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint)
+                    *region += static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } spy;
+        spy.region = &painted;
+        const QRect before = activity.dragLabels[4]->geometry();
+        const QPoint centre = centreOf(activity, activity.board().label(4));
+        QTest::mousePress(window(), Qt::LeftButton, {}, centre);
+        platform::AppWindow::instance().repaint(); // nothing left to paint
+        activity.installEventFilter(&spy);
+        QTest::mouseMove(window(), centre + QPoint(30, -40));
+        QTRY_VERIFY(!painted.isEmpty());
+        const QRect after = activity.dragLabels[4]->geometry();
+        QVERIFY(after.top() < before.top());
+        QVERIFY((painted - QRegion(before) - QRegion(after)).isEmpty());
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, centre + QPoint(30, -40));
+    }
+};
+
+QTEST_MAIN(ActivityScreensTest)
+#include "tst_activityscreens.moc"
