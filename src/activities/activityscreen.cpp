@@ -61,8 +61,8 @@ ActivityScreen::ActivityScreen(const ActivityLayout& layout)
 void ActivityScreen::buildControls() {
     using platform::PictureBox;
     for (const PictureSpec& p : layout_.pictures) {
-        const PictureBox::Mode mode = p.stretched ? PictureBox::Mode::Stretch
-                                                  : PictureBox::Mode::AutoSize;
+        const PictureBox::Mode mode =
+            p.stretched ? PictureBox::Mode::Stretch : PictureBox::Mode::AutoSize;
         PictureBox* picture = addPicture(QStringLiteral("picture"), int(mode), p.rect.left,
                                          p.rect.top, p.rect.width, p.rect.height);
         // The pointer over a picture leaves the buttons' highlight alone.
@@ -89,13 +89,13 @@ void ActivityScreen::buildControls() {
             addLabel(QStringLiteral("box"), i, box.left, box.top, box.width, box.height);
         frame->setBorder(true);
         frame->setForeColor(kYellow);
-        frame->setAccessibleName(QStringLiteral("Box by %1").arg(layout_.boxes[size_t(i)].standsBy));
+        frame->setAccessibleName(
+            QStringLiteral("Box by %1").arg(layout_.boxes[size_t(i)].standsBy));
         boxes.push_back(frame);
 
         const TwipRect start = layout_.startRect(i);
-        platform::TextLabel* slot =
-            addLabel(QStringLiteral("homeSlot"), i, start.left, start.top, start.width,
-                     start.height);
+        platform::TextLabel* slot = addLabel(QStringLiteral("homeSlot"), i, start.left, start.top,
+                                             start.width, start.height);
         slot->setBorder(true);
         slot->setForeColor(kYellow);
         slot->setAccessibleName(QStringLiteral("Starting place"));
@@ -108,15 +108,14 @@ void ActivityScreen::buildButtons() {
         const char* caption;
         double left, width;
     };
-    const ButtonSpec specs[] = {{"Exit", 10560, 1245},
-                                {"Start Again", 3360, 2565},
-                                {"Check Score", 6000, 2565}};
+    const ButtonSpec specs[] = {
+        {"Exit", 10560, 1245}, {"Start Again", 3360, 2565}, {"Check Score", 6000, 2565}};
     // Made in the order Tab reaches them, left to right.
     for (int b : {1, 2, 0}) {
-        platform::TextLabel* button = addButton(
-            QStringLiteral("button"), b, specs[b].left, 7920, specs[b].width, 495,
-            QString::fromLatin1(specs[b].caption), 15.75, Qt::black,
-            [this](int index) { onButtonClicked(index); });
+        platform::TextLabel* button =
+            addButton(QStringLiteral("button"), b, specs[b].left, 7920, specs[b].width, 495,
+                      QString::fromLatin1(specs[b].caption), 15.75, Qt::black,
+                      [this](int index) { onButtonClicked(index); });
         button->setBorder(true);
         highlightOnHover(button);
         buttons[size_t(b)] = button;
@@ -124,9 +123,9 @@ void ActivityScreen::buildButtons() {
     buttons[size_t(ActivityButton::CheckScore)]->hide();
 
     // Told once, when the keys are first used; the screen's own texts stay.
-    keyboardHint = addText(QStringLiteral("keyboardHint"), 0, 120, 8415, 11670, 240,
-                           QStringLiteral("Tahoma"), 8, false, QColor(128, 255, 255),
-                           Qt::AlignHCenter);
+    keyboardHint =
+        addText(QStringLiteral("keyboardHint"), 0, 120, 8415, 11670, 240, QStringLiteral("Tahoma"),
+                8, false, QColor(128, 255, 255), Qt::AlignHCenter);
     keyboardHint->setCaption(
         QStringLiteral("Keys: Tab picks a label; the arrows or 1 to %1 choose a box, 0 its "
                        "starting place; Enter or Space puts it there; Esc cancels.")
@@ -137,12 +136,21 @@ void ActivityScreen::buildButtons() {
 }
 
 void ActivityScreen::buildLabels() {
-    for (int i = 0; i < layout_.size(); ++i) {
+    // Made in reading order, the order in which Tab reaches them; the buttons
+    // made after them follow.
+    std::vector<int> order;
+    for (int i = 0; i < layout_.size(); ++i)
+        order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+        const TwipPoint &pa = layout_.starts[size_t(a)], &pb = layout_.starts[size_t(b)];
+        return pa.top != pb.top ? pa.top < pb.top : pa.left < pb.left;
+    });
+    dragLabels.resize(order.size());
+    for (int i : order) {
         const TwipRect start = layout_.startRect(i);
-        platform::TextLabel* label =
-            addText(QStringLiteral("dragLabel"), i, start.left, start.top, start.width,
-                    start.height, QStringLiteral("Tahoma"), layout_.labelPoints, true, kYellow,
-                    Qt::AlignCenter);
+        platform::TextLabel* label = addText(QStringLiteral("dragLabel"), i, start.left, start.top,
+                                             start.width, start.height, QStringLiteral("Tahoma"),
+                                             layout_.labelPoints, true, kYellow, Qt::AlignCenter);
         label->setWordWrap(true);
         label->setBorder(true);
         label->setBackColor(Qt::black);
@@ -151,16 +159,9 @@ void ActivityScreen::buildLabels() {
         label->setAccessibleName(label->caption());
         label->setFocusPolicy(Qt::TabFocus);
         label->installEventFilter(this);
-        dragLabels.push_back(label);
+        dragLabels[size_t(i)] = label;
         describeLabel(i);
     }
-    // Tab reaches the labels in reading order, then the buttons made after them.
-    std::vector<QWidget*> order(dragLabels.begin(), dragLabels.end());
-    std::stable_sort(order.begin(), order.end(), [](QWidget* a, QWidget* b) {
-        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
-    });
-    for (size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
 }
 
 void ActivityScreen::stackLabelsOnTop() {
@@ -326,8 +327,7 @@ bool ActivityScreen::onTouch(QTouchEvent* touch) {
             touchPoint_ = point.id();
             touchLabel_ = label;
         } else if (point.id() == touchPoint_) {
-            if (point.state() == QEventPoint::Released ||
-                touch->type() == QEvent::TouchCancel) {
+            if (point.state() == QEventPoint::Released || touch->type() == QEvent::TouchCancel) {
                 const int label = touchLabel_;
                 touchLabel_ = touchPoint_ = -1;
                 dropLabel(label);

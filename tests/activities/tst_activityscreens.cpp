@@ -134,7 +134,8 @@ private slots:
         clickButton(activity, ActivityButton::CheckScore);
         QCOMPARE(int(state().score), 4);
         quiz::ResultsScreen& results = quiz::Welldone();
-        QCOMPARE(results.Label1->caption(), QStringLiteral("Good work. You have scored 4 out of 6."));
+        QCOMPARE(results.Label1->caption(),
+                 QStringLiteral("Good work. You have scored 4 out of 6."));
         QVERIFY(results.Label6->isVisible());
         QVERIFY(!results.Label3[0]->isVisible());
     }
@@ -224,8 +225,9 @@ private slots:
         QTest::touchEvent(window(), finger).move(0, (from + to) / 2);
         // A second finger on another label starts no second drag.
         QTest::touchEvent(window(), finger).move(0, to).press(1, centreOf(activity, other));
-        QTest::touchEvent(window(), finger).stationary(0).move(1, centreOf(activity, other) +
-                                                                      QPoint(40, -80));
+        QTest::touchEvent(window(), finger)
+            .stationary(0)
+            .move(1, centreOf(activity, other) + QPoint(40, -80));
         QTest::touchEvent(window(), finger).release(0, to).release(1, QPoint(10, 10));
         QVERIFY(inOwnBox(activity, 1));
         QCOMPARE(activity.board().label(2).left, other.left);
