@@ -1,14 +1,17 @@
 #include "activities/activitylayouts.h"
 
+#include "common/style.h"
+
 namespace activities {
 namespace {
 
-const QColor kYellow(255, 255, 0);
+using common::style::kTahoma;
+using common::style::kTimes;
+using common::style::kYellow;
+
 const QColor kGreen(0, 255, 0);
 const QColor kLightCyan(128, 255, 255);
 const QColor kDarkRed(192, 0, 0);
-const QString kTahoma = QStringLiteral("Tahoma");
-const QString kTimes = QStringLiteral("Times New Roman");
 const QString kDragHint = QStringLiteral("Drag the labels into the correct boxes.");
 
 TextSpec text(const char* words, TwipRect rect, const QString& font, double points, bool bold,

@@ -1,12 +1,13 @@
 #include "activities/activityscreen.h"
 
-#include "app/adapt.h"
-#include "app/sharedstate.h"
-#include "app/sound.h"
+#include "common/screenadaptation.h"
+#include "common/sharedstate.h"
+#include "common/sound.h"
+#include "common/style.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
-#include "quiz/welldone.h"
+#include "quiz/resultsscreen.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -15,12 +16,13 @@
 
 namespace activities {
 
-using app::state;
+using common::state;
+namespace style = common::style;
 
 namespace {
 const QString kThud = QStringLiteral("wav\\thud3.wav");
 const QString kClick = QStringLiteral("wav\\click.wav");
-const QColor kYellow(255, 255, 0);
+const QColor kLightCyan(128, 255, 255);
 
 QRect pixelRect(const TwipRect& r) {
     return platform::twipsRect(r.left, r.top, r.width, r.height);
@@ -38,7 +40,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(QPen(QColor(128, 255, 255), 3));
+        painter.setPen(QPen(kLightCyan, 3));
         painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     }
 };
@@ -88,7 +90,7 @@ void ActivityScreen::buildControls() {
         platform::TextLabel* frame =
             addLabel(QStringLiteral("box"), i, box.left, box.top, box.width, box.height);
         frame->setBorder(true);
-        frame->setForeColor(kYellow);
+        frame->setForeColor(style::kYellow);
         frame->setAccessibleName(
             QStringLiteral("Box by %1").arg(layout_.boxes[size_t(i)].standsBy));
         boxes.push_back(frame);
@@ -97,35 +99,31 @@ void ActivityScreen::buildControls() {
         platform::TextLabel* slot = addLabel(QStringLiteral("homeSlot"), i, start.left, start.top,
                                              start.width, start.height);
         slot->setBorder(true);
-        slot->setForeColor(kYellow);
+        slot->setForeColor(style::kYellow);
         slot->setAccessibleName(QStringLiteral("Starting place"));
         homeSlots.push_back(slot);
     }
 }
 
 void ActivityScreen::buildButtons() {
-    struct ButtonSpec {
-        const char* caption;
-        double left, width;
+    const auto add = [this](ActivityButton button, const char* caption, double left, double width) {
+        platform::TextLabel* label =
+            addButton(QStringLiteral("button"), int(button), left, 7920, width,
+                      style::kButtonHeight, QString::fromLatin1(caption), style::kButtonPoints,
+                      Qt::black, [this](int index) { onButtonClicked(ActivityButton(index)); });
+        label->setBorder(true);
+        highlightOnHover(label);
+        return label;
     };
-    const ButtonSpec specs[] = {
-        {"Exit", 10560, 1245}, {"Start Again", 3360, 2565}, {"Check Score", 6000, 2565}};
     // Made in the order Tab reaches them, left to right.
-    for (int b : {1, 2, 0}) {
-        platform::TextLabel* button =
-            addButton(QStringLiteral("button"), b, specs[b].left, 7920, specs[b].width, 495,
-                      QString::fromLatin1(specs[b].caption), 15.75, Qt::black,
-                      [this](int index) { onButtonClicked(index); });
-        button->setBorder(true);
-        highlightOnHover(button);
-        buttons[size_t(b)] = button;
-    }
-    buttons[size_t(ActivityButton::CheckScore)]->hide();
+    startAgainButton = add(ActivityButton::StartAgain, "Start Again", 3360, 2565);
+    checkScoreButton = add(ActivityButton::CheckScore, "Check Score", 6000, 2565);
+    exitButton = add(ActivityButton::Exit, "Exit", 10560, 1245);
+    checkScoreButton->hide();
 
     // Told once, when the keys are first used; the screen's own texts stay.
-    keyboardHint =
-        addText(QStringLiteral("keyboardHint"), 0, 120, 8415, 11670, 240, QStringLiteral("Tahoma"),
-                8, false, QColor(128, 255, 255), Qt::AlignHCenter);
+    keyboardHint = addText(QStringLiteral("keyboardHint"), 0, 120, 8415, 11670, 240, style::kTahoma,
+                           8, false, kLightCyan, Qt::AlignHCenter);
     keyboardHint->setCaption(
         QStringLiteral("Keys: Tab picks a label; the arrows or 1 to %1 choose a box, 0 its "
                        "starting place; Enter or Space puts it there; Esc cancels.")
@@ -148,9 +146,9 @@ void ActivityScreen::buildLabels() {
     dragLabels.resize(order.size());
     for (int i : order) {
         const TwipRect start = layout_.startRect(i);
-        platform::TextLabel* label = addText(QStringLiteral("dragLabel"), i, start.left, start.top,
-                                             start.width, start.height, QStringLiteral("Tahoma"),
-                                             layout_.labelPoints, true, kYellow, Qt::AlignCenter);
+        platform::TextLabel* label = addText(
+            QStringLiteral("dragLabel"), i, start.left, start.top, start.width, start.height,
+            style::kTahoma, layout_.labelPoints, true, style::kYellow, Qt::AlignCenter);
         label->setWordWrap(true);
         label->setBorder(true);
         label->setBackColor(Qt::black);
@@ -178,14 +176,14 @@ void ActivityScreen::stackLabelsOnTop() {
     targetRing_ = new TargetRing(this);
 }
 
-void ActivityScreen::Form_Load() {
-    app::adaptScreen(*this);
+void ActivityScreen::onLoad() {
+    common::adaptScreen(*this);
     if (layout_.background)
         setBackColor(*layout_.background);
-    state().total = int16_t(layout_.size());
+    state().total = layout_.size();
     for (size_t i = 0; i < pictures.size(); ++i)
         pictures[i]->setPicture(layout_.pictures[i].path); // a missing one stays empty
-    for (platform::TextLabel* button : buttons)
+    for (platform::TextLabel* button : {startAgainButton, checkScoreButton, exitButton})
         button->setOpaque(true);
 }
 
@@ -194,31 +192,31 @@ void ActivityScreen::paintEvent(QPaintEvent* event) {
     if (layout_.lines.empty())
         return;
     QPainter painter(this);
-    painter.setPen(QPen(kYellow, 3, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(style::kYellow, 3, Qt::SolidLine, Qt::FlatCap));
     for (const LineSpec& l : layout_.lines) {
         const double k = platform::kTwipsPerPixel;
         painter.drawLine(QPointF(l.x1 / k, l.y1 / k), QPointF(l.x2 / k, l.y2 / k));
     }
 }
 
-void ActivityScreen::onButtonClicked(int button) {
+void ActivityScreen::onButtonClicked(ActivityButton button) {
     cancelKeyboardMove();
-    const DragBoard::Press press = board_.press(ActivityButton(button));
-    state().score = int16_t(press.score);
+    const DragBoard::Press press = board_.press(button);
+    state().score = press.score;
     if (press.closeScreen) {
         unload();
     } else if (press.showResults) {
         // The results screen reads both when it loads.
-        state().total = int16_t(board_.size());
-        quiz::Welldone().showScreen();
+        state().total = board_.size();
+        quiz::resultsScreen().showScreen();
     } else {
         for (int i = 0; i < board_.size(); ++i) {
             placeLabel(i);
             describeLabel(i);
         }
-        buttons[size_t(ActivityButton::CheckScore)]->hide();
+        checkScoreButton->hide();
     }
-    app::playSound(kClick);
+    common::playSound(kClick);
 }
 
 void ActivityScreen::dragTo(int label, Qt::MouseButtons held, QPointF pixels) {
@@ -231,9 +229,9 @@ void ActivityScreen::dropLabel(int label) {
     const DragBoard::Drop drop = board_.drop(label);
     placeLabel(label);
     for (int i = 0; i < drop.snaps; ++i)
-        app::playSound(kThud);
+        common::playSound(kThud);
     if (board_.checkScoreShown())
-        buttons[size_t(ActivityButton::CheckScore)]->show();
+        checkScoreButton->show();
     describeLabel(label);
 }
 

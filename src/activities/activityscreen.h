@@ -10,7 +10,6 @@
 
 #include "platform/screen.h"
 
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -38,13 +37,15 @@ public:
     std::vector<platform::TextLabel*> boxes;
     std::vector<platform::TextLabel*> homeSlots;
     std::vector<platform::TextLabel*> dragLabels;
-    std::array<platform::TextLabel*, 3> buttons{}; // indexed by ActivityButton
+    platform::TextLabel* startAgainButton = nullptr;
+    platform::TextLabel* checkScoreButton = nullptr; // shown once every label is placed
+    platform::TextLabel* exitButton = nullptr;
     platform::TextLabel* keyboardHint = nullptr;
 
-    void onButtonClicked(int button);
+    void onButtonClicked(ActivityButton button);
 
 protected:
-    void Form_Load() override;
+    void onLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,9 @@
 #include "topics/topicscreen.h"
 
+#include "activities/bignumbersscreen.h"
+#include "activities/innerplanetsscreen.h"
+#include "activities/lifetimelinescreen.h"
+#include "activities/starlifescreen.h"
 #include "common/menureturn.h"
 #include "common/screenadaptation.h"
 #include "common/sharedstate.h"
@@ -23,8 +27,28 @@ namespace topics {
 using common::state;
 namespace style = common::style;
 
+namespace {
+// The activity a topic's labelling or ordering button opens, loading it.
+activities::ActivityScreen* activityScreen(Topic topic, TopicButton button) {
+    const bool labelling = button == TopicButton::LabellingActivity;
+    switch (topic) {
+    case Topic::Sun:
+        if (labelling)
+            return &activities::starLifeScreen();
+        return &activities::bigNumbersScreen();
+    case Topic::Life:
+        if (labelling)
+            return &activities::innerPlanetsScreen();
+        return &activities::lifeTimelineScreen();
+    case Topic::Tides:
+        break;
+    }
+    return nullptr;
+}
+} // namespace
+
 TopicScreen::TopicScreen(Topic topic)
-    : Screen(topicInfo(topic).screenName, Kind::FullSize), info_(topicInfo(topic)) {
+    : Screen(topicInfo(topic).screenName, Kind::FullSize), topic_(topic), info_(topicInfo(topic)) {
     using platform::PictureBox;
     topicPicture = addPicture(QStringLiteral("topicPicture"), int(PictureBox::Mode::AutoSize),
                               info_.pictureLeft, info_.pictureTop, 0, 0);
@@ -71,12 +95,12 @@ void TopicScreen::onButtonClicked(TopicButton button) {
         openQuiz();
         break;
     case TopicButton::LabellingActivity:
-        if (!info_.hasActivities)
-            noActivity(QStringLiteral("labelling"));
-        break;
     case TopicButton::OrderingActivity:
-        if (!info_.hasActivities)
-            noActivity(QStringLiteral("ordering"));
+        if (info_.hasActivities)
+            openActivity(*activityScreen(topic_, button));
+        else
+            noActivity(button == TopicButton::LabellingActivity ? QStringLiteral("labelling")
+                                                                : QStringLiteral("ordering"));
         break;
     case TopicButton::KeyFacts:
         openNotes(info_.keyFacts);
@@ -121,6 +145,11 @@ void TopicScreen::openQuiz() {
     quiz.topicPicture->setPicture(info_.quizPicture);
     quiz.subjectLabel->setCaption(QString::fromLatin1(common::kProductTitle));
     quiz.showScreen();
+}
+
+void TopicScreen::openActivity(activities::ActivityScreen& activity) {
+    activity.titleLabel->setCaption(titleLabel->caption());
+    activity.showScreen();
 }
 
 void TopicScreen::noActivity(const QString& activity) {

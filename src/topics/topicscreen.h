@@ -2,6 +2,10 @@
 #include "platform/screen.h"
 #include "topics/topicinfo.h"
 
+namespace activities {
+class ActivityScreen;
+}
+
 namespace platform {
 class PictureBox;
 class TextLabel;
@@ -48,8 +52,10 @@ private:
                                         double top, double width);
     void openNotes(const NotesSet& set);
     void openQuiz();
+    void openActivity(activities::ActivityScreen& activity);
     void noActivity(const QString& activity);
 
+    Topic topic_;
     const TopicInfo& info_;
 };
 

@@ -5,40 +5,48 @@
 #include "activities/innerplanetsscreen.h"
 #include "activities/lifetimelinescreen.h"
 #include "activities/starlifescreen.h"
-#include "app/sharedstate.h"
+#include "common/sharedstate.h"
 #include "platform/appwindow.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
-#include "quiz/welldone.h"
+#include "quiz/resultsscreen.h"
 #include "support/testenv.h"
+#include "topics/topicscreen.h"
 
 #include <QPointingDevice>
 #include <QtTest>
 
 using namespace activities;
-using app::state;
+using common::state;
 
 namespace {
 const QString kThud = QStringLiteral("wav\\thud3.wav");
 const QString kClick = QStringLiteral("wav\\click.wav");
 
-ActivityScreen& openScreen(const QString& name) {
-    ActivityScreen* screen = nullptr;
-    if (name == "lifeTimelineScreen")
-        screen = &lifeTimelineScreen();
-    else if (name == "bigNumbersScreen")
-        screen = &bigNumbersScreen();
-    else if (name == "starLifeScreen")
-        screen = &starLifeScreen();
-    else
-        screen = &innerPlanetsScreen();
-    screen->showScreen();
-    return *screen;
-}
-
 QWindow* window() {
     return platform::AppWindow::instance().windowHandle();
+}
+
+void clickWidget(const QWidget* widget) {
+    QTest::mouseClick(window(), Qt::LeftButton, {},
+                      widget->mapTo(&platform::AppWindow::instance(), widget->rect().center()));
+}
+
+// Opens an activity as the pupil does, from its topic screen.
+ActivityScreen& openScreen(testenv::Fixture& env, const QString& name) {
+    const bool sun = name == "bigNumbersScreen" || name == "starLifeScreen";
+    const bool labelling = name == "starLifeScreen" || name == "innerPlanetsScreen";
+    topics::TopicScreen& topic = sun ? topics::sunScreen() : topics::lifeScreen();
+    topic.showScreen();
+    clickWidget(labelling ? topic.labellingButton : topic.orderingButton);
+    auto* screen = static_cast<ActivityScreen*>(platform::ScreenRegistry::instance().find(name));
+    if (!screen || platform::AppWindow::instance().frontScreen() != screen)
+        qFatal("the topic screen did not open the activity");
+    if (screen->titleLabel->caption() != topic.titleLabel->caption())
+        qFatal("the activity's title is not the topic's");
+    env.sound.played.clear(); // the topic's click
+    return *screen;
 }
 
 // A point given in twips on the screen, in the program window's pixels.
@@ -67,9 +75,9 @@ void dragToBox(const ActivityScreen& screen, int label, int box) {
 }
 
 void clickButton(const ActivityScreen& screen, ActivityButton b) {
-    const QWidget* button = screen.buttons[size_t(b)];
-    QTest::mouseClick(window(), Qt::LeftButton, {},
-                      button->mapTo(&platform::AppWindow::instance(), button->rect().center()));
+    clickWidget(b == ActivityButton::Exit         ? screen.exitButton
+                : b == ActivityButton::StartAgain ? screen.startAgainButton
+                                                  : screen.checkScoreButton);
 }
 
 bool inOwnBox(const ActivityScreen& screen, int i) {
@@ -97,27 +105,27 @@ private slots:
     void fullCorrectRunScoresFull() {
         QFETCH(QString, screen);
         testenv::Fixture env;
-        state().soundon = 1;
-        ActivityScreen& activity = openScreen(screen);
+        state().soundOn = true;
+        ActivityScreen& activity = openScreen(env, screen);
         const int n = activity.board().size();
-        QCOMPARE(int(state().total), n);
+        QCOMPARE(state().total, n);
         for (int i = 0; i < n; ++i) {
-            QVERIFY(!activity.buttons[size_t(ActivityButton::CheckScore)]->isVisible());
+            QVERIFY(!activity.checkScoreButton->isVisible());
             dragToBox(activity, i, i);
             QVERIFY(inOwnBox(activity, i));
             QCOMPARE(activity.dragLabels[size_t(i)]->geometry(),
                      activity.boxes[size_t(i)]->geometry());
         }
         QCOMPARE(env.sound.played, QStringList(n, kThud));
-        QVERIFY(activity.buttons[size_t(ActivityButton::CheckScore)]->isVisible());
+        QVERIFY(activity.checkScoreButton->isVisible());
 
         clickButton(activity, ActivityButton::CheckScore);
-        QCOMPARE(int(state().score), n);
-        QCOMPARE(int(state().total), n);
-        quiz::ResultsScreen& results = quiz::Welldone();
+        QCOMPARE(state().score, n);
+        QCOMPARE(state().total, n);
+        quiz::ResultsScreen& results = quiz::resultsScreen();
         QVERIFY(results.isShown());
         QCOMPARE(platform::AppWindow::instance().frontScreen(), &results);
-        QCOMPARE(results.Label1->caption(),
+        QCOMPARE(results.scoreLabel->caption(),
                  QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n));
         QCOMPARE(env.sound.played.last(), kClick);
         // The activity waits beneath, unchanged.
@@ -126,24 +134,24 @@ private slots:
 
     void twoLabelsSwappedScoreTwoLess() {
         testenv::Fixture env;
-        ActivityScreen& activity = openScreen(QStringLiteral("innerPlanetsScreen"));
+        ActivityScreen& activity = openScreen(env, QStringLiteral("innerPlanetsScreen"));
         dragToBox(activity, 0, 1);
         dragToBox(activity, 1, 0);
         for (int i = 2; i < 6; ++i)
             dragToBox(activity, i, i);
         clickButton(activity, ActivityButton::CheckScore);
-        QCOMPARE(int(state().score), 4);
-        quiz::ResultsScreen& results = quiz::Welldone();
-        QCOMPARE(results.Label1->caption(),
+        QCOMPARE(state().score, 4);
+        quiz::ResultsScreen& results = quiz::resultsScreen();
+        QCOMPARE(results.scoreLabel->caption(),
                  QStringLiteral("Good work. You have scored 4 out of 6."));
-        QVERIFY(results.Label6->isVisible());
-        QVERIFY(!results.Label3[0]->isVisible());
+        QVERIFY(results.tryAgainLabel->isVisible());
+        QVERIFY(!results.followUpButton->isVisible());
     }
 
     void onlyTheLeftButtonDragsAndAnyReleaseDrops() {
         testenv::Fixture env;
-        state().soundon = 1;
-        ActivityScreen& activity = openScreen(QStringLiteral("lifeTimelineScreen"));
+        state().soundOn = true;
+        ActivityScreen& activity = openScreen(env, QStringLiteral("lifeTimelineScreen"));
         const TwipRect start = activity.board().label(0);
         const QPoint centre = centreOf(activity, start);
         QTest::mousePress(window(), Qt::LeftButton, {}, centre);
@@ -167,14 +175,14 @@ private slots:
 
     void startAgainAndExitClearTheScore() {
         testenv::Fixture env;
-        state().soundon = 1;
-        ActivityScreen& activity = openScreen(QStringLiteral("starLifeScreen"));
+        state().soundOn = true;
+        ActivityScreen& activity = openScreen(env, QStringLiteral("starLifeScreen"));
         for (int i = 0; i < 4; ++i)
             dragToBox(activity, i, 3 - i);
         state().score = 7;
         clickButton(activity, ActivityButton::StartAgain);
-        QCOMPARE(int(state().score), 0);
-        QVERIFY(!activity.buttons[size_t(ActivityButton::CheckScore)]->isVisible());
+        QCOMPARE(state().score, 0);
+        QVERIFY(!activity.checkScoreButton->isVisible());
         for (int i = 0; i < 4; ++i)
             QCOMPARE(activity.dragLabels[size_t(i)]->geometry(),
                      activity.homeSlots[size_t(i)]->geometry());
@@ -182,7 +190,7 @@ private slots:
         dragToBox(activity, 2, 2);
         state().score = 7;
         clickButton(activity, ActivityButton::Exit);
-        QCOMPARE(int(state().score), 0);
+        QCOMPARE(state().score, 0);
         QCOMPARE(env.sound.played.last(), kClick);
         testenv::Fixture::settle();
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("starLifeScreen"));
@@ -192,7 +200,7 @@ private slots:
 
     void stackingDecidesWhichLabelIsPressed() {
         testenv::Fixture env;
-        ActivityScreen& activity = openScreen(QStringLiteral("starLifeScreen"));
+        ActivityScreen& activity = openScreen(env, QStringLiteral("starLifeScreen"));
         // Labels 3 and 1 stacked in one place: the higher index takes the press.
         dragLabel(activity, 1, 5010, 3000);
         dragLabel(activity, 3, 5010, 3000);
@@ -213,8 +221,8 @@ private slots:
 
     void oneFingerDrags() {
         testenv::Fixture env;
-        state().soundon = 1;
-        ActivityScreen& activity = openScreen(QStringLiteral("bigNumbersScreen"));
+        state().soundOn = true;
+        ActivityScreen& activity = openScreen(env, QStringLiteral("bigNumbersScreen"));
         QPointingDevice* finger = QTest::createTouchDevice();
         const TwipRect label = activity.board().label(1);
         const TwipRect other = activity.board().label(2);
@@ -235,7 +243,7 @@ private slots:
         QCOMPARE(env.sound.played, QStringList{kThud});
 
         // A tap off the labels still presses a button.
-        const QWidget* startAgain = activity.buttons[size_t(ActivityButton::StartAgain)];
+        const QWidget* startAgain = activity.startAgainButton;
         const QPoint tap =
             startAgain->mapTo(&platform::AppWindow::instance(), startAgain->rect().center());
         QTest::touchEvent(window(), finger).press(0, tap);
@@ -245,8 +253,8 @@ private slots:
 
     void keyboardCompletesAnActivity() {
         testenv::Fixture env;
-        state().soundon = 1;
-        ActivityScreen& activity = openScreen(QStringLiteral("lifeTimelineScreen"));
+        state().soundOn = true;
+        ActivityScreen& activity = openScreen(env, QStringLiteral("lifeTimelineScreen"));
         QStringList captions;
         for (QWidget* text : activity.texts)
             captions << static_cast<platform::TextLabel*>(text)->caption();
@@ -292,10 +300,10 @@ private slots:
         // On to "Check Score" past "Start Again", and press it.
         QTest::keyClick(window(), Qt::Key_Tab);
         QTest::keyClick(window(), Qt::Key_Tab);
-        QTRY_VERIFY(activity.buttons[size_t(ActivityButton::CheckScore)]->hasFocus());
+        QTRY_VERIFY(activity.checkScoreButton->hasFocus());
         QTest::keyClick(window(), Qt::Key_Space);
-        QCOMPARE(int(state().score), 6);
-        QVERIFY(quiz::Welldone().isShown());
+        QCOMPARE(state().score, 6);
+        QVERIFY(quiz::resultsScreen().isShown());
 
         QStringList after;
         for (QWidget* text : activity.texts)
@@ -305,7 +313,7 @@ private slots:
 
     void boxesAndLabelsAreAnnounced() {
         testenv::Fixture env;
-        ActivityScreen& activity = openScreen(QStringLiteral("bigNumbersScreen"));
+        ActivityScreen& activity = openScreen(env, QStringLiteral("bigNumbersScreen"));
         QCOMPARE(activity.boxes[0]->accessibleName(), QStringLiteral("Box by 100,000,000"));
         QVERIFY(activity.boxes[0]->caption().isEmpty());
         QCOMPARE(activity.dragLabels[0]->accessibleName(), QStringLiteral("One hundred million"));
@@ -324,7 +332,7 @@ private slots:
         QFile sun(QStringLiteral(CORVELLA_SOURCE_MEDIA "/Images/sunsm.jpg"));
         QVERIFY(sun.open(QIODevice::ReadOnly));
         env.write(QStringLiteral("Images\\sunsm.jpg"), sun.readAll());
-        ActivityScreen& activity = openScreen(QStringLiteral("starLifeScreen"));
+        ActivityScreen& activity = openScreen(env, QStringLiteral("starLifeScreen"));
         QVERIFY(!activity.pictures[0]->picture().isNull());
         for (int i = 1; i < 4; ++i)
             QVERIFY(activity.pictures[size_t(i)]->picture().isNull());
@@ -334,7 +342,7 @@ private slots:
 
     void aDragRepaintsOnlyWhereTheLabelWas() {
         testenv::Fixture env;
-        ActivityScreen& activity = openScreen(QStringLiteral("lifeTimelineScreen"));
+        ActivityScreen& activity = openScreen(env, QStringLiteral("lifeTimelineScreen"));
         QRegion painted;
         struct PaintSpy : QObject {
             QRegion* region = nullptr;
