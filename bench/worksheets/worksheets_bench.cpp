@@ -1,20 +1,26 @@
 // Worksheets benchmark: the teacher's two waits with a list of 1000
 // worksheets, as medians over many runs:
-//   - opening the catalogue: reading the list and filling its first page;
+//   - opening the catalogue: loading the screen (which reads the list and
+//     fills its first page), showing and painting it; reading the list alone;
 //   - saving one worksheet: its question file and the list, each written
 //     beside the old one and synced to the disk.
 //
 //   worksheets_bench [FOLDER] [runs]
 //
 // FOLDER (default: a temporary folder) should lie on the disk that teachers
-// use, since syncing to the disk is most of the save.
+// use, since syncing to the disk is most of the save. Runs offscreen unless a
+// display is given.
 
 #include "common/sharedstate.h"
+#include "platform/appwindow.h"
+#include "platform/services.h"
+#include "platform/soundplayer.h"
 #include "worksheets/cataloguepaging.h"
+#include "worksheets/cataloguescreen.h"
 #include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetsaving.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -54,10 +60,18 @@ common::QuestionSet sampleSet(const QString& title) {
     return set;
 }
 
+struct Silent : platform::SoundPlayer {
+    void play(const QString&) override {}
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Silent silent;
+    platform::setSoundPlayer(&silent);
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const int runs = argc > 2 ? std::atoi(argv[2]) : 51;
@@ -71,6 +85,18 @@ int main(int argc, char** argv) {
         return 1;
     file.close();
     list.add(QStringLiteral("The last one"));
+
+    qputenv("CORVELLA_WORKSHEETS", QFile::encodeName(folder));
+    const double openScreen = medianMs(
+        runs,
+        [] {
+            worksheets::catalogueScreen().showScreen();
+            platform::AppWindow::instance().repaint();
+        },
+        [] {
+            worksheets::catalogueScreen().unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
 
     const double open = medianMs(runs, [&] {
         const worksheets::WorksheetTitles read = list.read();
@@ -92,6 +118,7 @@ int main(int argc, char** argv) {
 
     std::printf("list of %lld worksheets, %d runs, medians:\n",
                 qlonglong(list.read().titles.size()), runs);
+    std::printf("  opening the catalogue, painted                    %7.2f ms\n", openScreen);
     std::printf("  reading the list for the catalogue's first page  %7.2f ms\n", open);
     std::printf("  saving a new worksheet (list 999 -> 1000)          %7.2f ms\n", saveNew);
     std::printf("  saving a listed worksheet again                    %7.2f ms\n", saveListed);

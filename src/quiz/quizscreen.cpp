@@ -6,10 +6,12 @@
 #include "common/style.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
+#include "platform/services.h"
 #include "platform/textlabel.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/scoring.h"
 #include "quiz/wronganswersscreen.h"
+#include "worksheets/worksheetprinting.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -156,9 +158,18 @@ void QuizScreen::onButtonClicked(QuizButton button) {
         unload();
         break;
     case QuizButton::PrintWorksheet:
+        printWorksheet();
         break;
     }
     common::playSound(QStringLiteral("wav\\click.wav"));
+}
+
+void QuizScreen::printWorksheet() {
+    if (platform::printJob([this](platform::Printer& printer) {
+            worksheets::printWorksheet(printer, subjectLabel->caption(), setTitleLabel->caption(),
+                                       state().questions);
+        }))
+        platform::messages().ok(QString::fromLatin1(worksheets::kWorksheetPrinting));
 }
 
 void QuizScreen::endQuiz() {

@@ -34,6 +34,7 @@ public:
     platform::TextLabel* previousQuestionButton;
     platform::TextLabel* nextQuestionButton;
     platform::TextLabel* exitButton;
+    // Shown only on a worksheet the catalogue opened, for the teacher.
     platform::TextLabel* printWorksheetButton;
 
     void showQuestion();
@@ -48,6 +49,7 @@ private:
                                        double top, double width, bool visible);
     void clearChoice();
     void endQuiz();
+    void printWorksheet();
 
     QButtonGroup* choices_;
 };

@@ -9,6 +9,8 @@
 #include "topics/guidescreen.h"
 #include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
+#include "worksheets/cataloguescreen.h"
+#include "worksheets/wizardscreen.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -74,7 +76,12 @@ void runMenuItem(MenuItem item) {
         break;
     }
     case MenuItem::MultipleChoiceWizard:
+        worksheets::wizardScreen().showScreen(); // the menu stays beneath
+        break;
     case MenuItem::WorksheetCatalogue:
+        // The catalogue brings back a freshly loaded menu on its way out.
+        worksheets::catalogueScreen().showScreen();
+        menuScreen().unload();
         break;
     }
 }

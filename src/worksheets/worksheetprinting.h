@@ -11,6 +11,8 @@
 
 namespace worksheets {
 
+inline const char* const kWorksheetPrinting = "Your worksheet is now printing.";
+
 // The header line: the product, a wide gap, the publisher.
 QString worksheetHeader();
 
