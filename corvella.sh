@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Corvella, builds it, and runs the program
-# ("run") or the whole test suite ("test").
+# ("run"), the whole test suite ("test"), or builds the Debian package into
+# out/ ("package"). Run it as a normal user: it asks for sudo only to install
+# the Debian packages that are missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,25 +11,35 @@ packages=(build-essential cmake ninja-build pkg-config
           fonts-liberation fonts-wine
           # the end-to-end tests: a display, the accessibility buses, a print server
           xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 cups poppler-utils xdotool)
+# Making and checking the Debian package.
+packaging=(dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
     echo "Installing: ${missing[*]}"
-    sudo=""
+    local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+}
+
+command=${1:-run}
+case "$command" in
+    package) install_missing "${packages[@]}" "${packaging[@]}"
+             exec tools/package/build_package.sh out ;;
+    run|test) install_missing "${packages[@]}" ;;
+    *)       echo "usage: $0 [run|test|package]" >&2; exit 2 ;;
+esac
 
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-case "${1:-run}" in
+case "$command" in
     run)  cmake --build "$build" --parallel --target corvella
-          exec "$build/src/corvella" ;;
+          exec "$build/src/corvella" "${@:2}" ;;
     test) cmake --build "$build" --parallel
           cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 ;;
-    *)    echo "usage: $0 [run|test]" >&2; exit 2 ;;
 esac
