@@ -69,6 +69,10 @@ class Program:
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "CORVELLA_HOME": home,
+            "CORVELLA_WORKSHEETS": os.path.join(root, "worksheets"),
+            # Nothing of the run lands in the user's own folders.
+            "XDG_DATA_HOME": os.path.join(root, "data"),
+            "XDG_CONFIG_HOME": os.path.join(root, "config"),
             "CUPS_SERVER": cups_socket,
             # No sound server: sounds are skipped quietly.
             "PULSE_SERVER": "unix:" + os.path.join(root, "no-sound-server"),
@@ -120,6 +124,7 @@ class Journey(unittest.TestCase):
             socket = self.printer.socket
 
         self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket)
+        self.worksheets = os.path.join(self.root, "worksheets")
         self.addCleanup(self.program.stop)
         self.reader = Reader(self.program.pid)
         self.reader.attach()
