@@ -39,32 +39,36 @@ def question_file_bytes(title, questions):
     return ("\r\n".join(lines) + "\r\n").encode("cp1252")
 
 
+def text_box(test, shown, name):
+    node = shown.one(name, "text")
+    test.assertIsNotNone(node, f"a box called {name!r}\n{shown}")
+    return node
+
+
+def fill_wizard(test, title, questions):
+    """Types the worksheet into the wizard's boxes and ticks the right
+    options, as assistive input does (through the accessibility bus)."""
+    reader = test.reader
+    reader.wait_showing("Worksheet Title", "text")
+    shown = reader.snapshot()
+    reader.set_text(text_box(test, shown, "Worksheet Title"), title)
+    for n, (text, options, right) in enumerate(questions, start=1):
+        reader.set_text(text_box(test, shown, f"Question {n}"), text)
+        for letter, option in zip("ABCD", options):
+            reader.set_text(text_box(test, shown, f"Question {n}, option {letter}"), option)
+        tick = shown.one(f"Question {n}, option {'ABCD'[right - 1]} is the right answer",
+                         "check box")
+        test.assertIsNotNone(tick, shown)
+        choose(tick)
+    reader.wait(lambda s: sum(n.checked for n in s.of_role("check box")) == len(questions),
+                "the right answers ticked")
+
+
 def setUpModule():
     journey.start_desktop()
 
 
 class TeacherJourneys(journey.Journey):
-    def text_box(self, shown, name):
-        node = shown.one(name, "text")
-        self.assertIsNotNone(node, f"a box called {name!r}\n{shown}")
-        return node
-
-    def fill_wizard(self, questions):
-        reader = self.reader
-        shown = reader.wait_showing("Worksheet Title", "text")
-        shown = reader.snapshot()
-        reader.set_text(self.text_box(shown, "Worksheet Title"), TITLE)
-        for n, (text, options, right) in enumerate(questions, start=1):
-            reader.set_text(self.text_box(shown, f"Question {n}"), text)
-            for letter, option in zip("ABCD", options):
-                reader.set_text(self.text_box(shown, f"Question {n}, option {letter}"), option)
-            tick = shown.one(f"Question {n}, option {'ABCD'[right - 1]} is the right answer",
-                             "check box")
-            self.assertIsNotNone(tick, shown)
-            choose(tick)
-        reader.wait(lambda s: sum(n.checked for n in s.of_role("check box")) == 10,
-                    "ten right answers ticked")
-
     def saved_files(self):
         with open(os.path.join(self.worksheets, TITLE + ".txt"), "rb") as f:
             sheet = f.read()
@@ -82,7 +86,7 @@ class TeacherJourneys(journey.Journey):
 
         # Written in the wizard and saved.
         self.press("Multiple Choice Wizard")
-        self.fill_wizard(QUESTIONS)
+        fill_wizard(self, TITLE, QUESTIONS)
         self.save()
         sheet, listing = self.saved_files()
         self.assertEqual(question_file_bytes(TITLE, QUESTIONS), sheet)
@@ -117,14 +121,14 @@ class TeacherJourneys(journey.Journey):
             and s.one("Worksheet Title", "text").accessible.get_text(0, -1) == TITLE else None,
             "the wizard filled with the worksheet")
         for n, (text, options, right) in enumerate(QUESTIONS, start=1):
-            self.assertEqual(text, self.text_box(shown, f"Question {n}").accessible.get_text(0, -1))
+            self.assertEqual(text, text_box(self, shown, f"Question {n}").accessible.get_text(0, -1))
             ticked = [n2.name for n2 in shown.of_role("check box")
                       if n2.checked and n2.name.startswith(f"Question {n}, ")]
             self.assertEqual([f"Question {n}, option {'ABCD'[right - 1]} is the right answer"],
                              ticked)
         edited = list(QUESTIONS)
         edited[2] = ("How long does the Moon take to go round us?", edited[2][1], edited[2][2])
-        reader.set_text(self.text_box(shown, "Question 3"), edited[2][0])
+        reader.set_text(text_box(self, shown, "Question 3"), edited[2][0])
         self.save()
         sheet, listing = self.saved_files()
         self.assertEqual(question_file_bytes(TITLE, edited), sheet)

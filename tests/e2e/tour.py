@@ -14,6 +14,7 @@ import content
 import journey
 from reader import choose, press
 from test_pupil import answer_questions
+from test_teacher import QUESTIONS, TITLE, fill_wizard
 
 SETTLE_SECONDS = 3  # longest wait for the display to stop changing
 
@@ -122,11 +123,36 @@ class Tour(journey.Journey):
         reader = self.reader
         self.press("Multiple Choice Wizard")
         try:
-            reader.wait(lambda s: not s.button("Teachers' Guide"), "the wizard", timeout=3)
+            reader.wait_showing("Worksheet Title", "text", timeout=3)
         except AssertionError:
             self.skipped.append("Multiple Choice Wizard")
             return
-        self.shot("wizard")
+        self.shot("wizard-empty")
+        self.press("Save Worksheet")
+        reader.wait_label("You have not chosen a title for your worksheet")
+        self.shot("wizard-no-title-message")
+        self.press("OK")
+        fill_wizard(self, TITLE, QUESTIONS)
+        self.shot("wizard-filled")
+        self.press("Save Worksheet")
+        reader.wait_label("Your worksheet has been saved.")
+        self.press("OK")
+        self.press("Exit")
+        reader.wait_showing("Worksheet Catalogue", "push button")
+        self.press("Worksheet Catalogue")
+        reader.wait_showing(TITLE, "push button")
+        self.shot("catalogue")
+        self.press(TITLE)
+        reader.wait_label("Question 1")
+        self.shot("catalogue-quiz")
+        self.press("Exit")
+        choose(reader.wait_showing("Delete Worksheet", "check box"))
+        self.press(TITLE)
+        reader.wait_label(f"Are you sure that you want to delete the worksheet {TITLE}?")
+        self.shot("catalogue-delete-question")
+        self.press("Cancel")
+        self.press("Exit")
+        reader.wait_showing("Worksheet Catalogue", "push button")
 
     def activity(self, stem, caption):
         """An activity screen, left by its Exit; or the message of a topic
