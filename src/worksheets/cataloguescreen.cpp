@@ -167,6 +167,9 @@ void CatalogueScreen::onTitleClicked(int slot) {
         return;
     }
     file.close();
+    // The title line of the file reads an "&" back as a comma, which no
+    // title holds; the list has the title as typed.
+    state().questions.title = title;
     if (editTick->isChecked())
         editWorksheet();
     else if (!deleteTick->isChecked())

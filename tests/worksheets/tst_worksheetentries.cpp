@@ -30,23 +30,15 @@ class WorksheetEntriesTest : public QObject {
 
 private slots:
     void checksComeInTheirOrder() {
-        WorksheetEntries empty;
-        QCOMPARE(problemOf(empty),
-                 QStringLiteral("You have not chosen a title for your worksheet"));
-
+        // The wizard's own test covers the first message of each kind.
         WorksheetEntries entries = completeEntries();
         QCOMPARE(problemOf(entries), QStringLiteral("(none)"));
-
         entries.options[4 * 3 + 2].clear(); // question 4, option C
-        QCOMPARE(problemOf(entries), QStringLiteral("You have not completed Question 4"));
-        entries.questions[1].clear(); // an earlier question comes first
+        entries.questions[1].clear();       // an earlier question comes first
         QCOMPARE(problemOf(entries), QStringLiteral("You have not completed Question 2"));
 
         entries = completeEntries();
-        entries.ticks[4 * 6 + 3] = true; // question 7: A and D
-        QCOMPARE(problemOf(entries),
-                 QStringLiteral("You have ticked more than one correct answer for Question 7"));
-        entries.ticks[4 * 6] = entries.ticks[4 * 6 + 3] = false;
+        entries.ticks[4 * 6] = false;
         QCOMPARE(problemOf(entries),
                  QStringLiteral("You have not ticked the correct answer for Question 7"));
 
