@@ -69,6 +69,7 @@ ActivityLayout makeLifeTimeline() {
     // Marks the word "thousand" of the last caption in dark red.
     a.texts.push_back(text("thousand", {10335, 4380, 1095, 615}, kTahoma, 11.25, true, kDarkRed,
                            Qt::AlignHCenter));
+    a.wordMark = WordMark{int(a.texts.size()) - 2, int(a.texts.size()) - 1};
 
     a.lines = {{1200, 4080, 10200, 4080}};
     const float tickX[] = {1200, 3195, 8205, 9475, 9765, 10200};

@@ -40,6 +40,12 @@ struct BoxSpec {
     QString standsBy; // what a screen reader says the box stands by
 };
 
+// One text drawn over a word of another in a colour of its own.
+struct WordMark {
+    int text = -1;   // the text whose word is marked
+    int marker = -1; // the text that marks it; its words are the word
+};
+
 struct TwipPoint {
     float left = 0;
     float top = 0;
@@ -60,6 +66,7 @@ struct ActivityLayout {
     // One text that lies above the labels, so that a label dragged under it
     // passes beneath; -1 when none does.
     int textAboveLabels = -1;
+    std::optional<WordMark> wordMark;
 
     int size() const { return int(boxes.size()); }
     TwipRect boxRect(int i) const;

@@ -11,7 +11,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTouchEvent>
+#include <QtMath>
 #include <algorithm>
 
 namespace activities {
@@ -45,11 +47,32 @@ protected:
     }
 };
 
+// Sets a text smaller, a quarter point at a time, until it fits: the faces
+// that stand in for the design's fonts wrap some texts onto one more line
+// than there is room for, which would cut their last words off.
+void shrinkToFit(platform::TextLabel* label) {
+    QFont font = label->font();
+    const int flags = int(label->alignment()) | Qt::TextWordWrap;
+    while (font.pointSizeF() > 8 &&
+           !fitsItsLines(font, label->contentsRect(), flags, label->text()))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
+
 // Pointer positions arrive in pixels; the rules work in twips.
 float toTwips(double pixels) {
     return float(platform::pixelsToTwips(pixels));
 }
 } // namespace
+
+// A single line may be a little taller than its label and still show whole.
+bool fitsItsLines(const QFont& font, const QRect& room, int flags, const QString& text) {
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(room, flags, text);
+    const int lines = qRound(double(needed.height()) / metrics.lineSpacing());
+    return needed.width() <= room.width() &&
+           lines <= std::max(1, room.height() / metrics.lineSpacing());
+}
 
 ActivityScreen::ActivityScreen(const ActivityLayout& layout)
     : Screen(layout.screenName, Kind::FullSize), layout_(layout), board_(layout.makeBoard()) {
@@ -78,8 +101,11 @@ void ActivityScreen::buildControls() {
                     t.rect.height, t.font, t.points, t.bold, t.colour, t.align);
         label->setWordWrap(true);
         label->setCaption(t.text);
+        shrinkToFit(label);
         texts.push_back(label);
     }
+    if (layout_.wordMark)
+        placeWordMark(*layout_.wordMark);
     const TextSpec& t = layout_.title;
     titleLabel = addText(QStringLiteral("titleLabel"), 0, t.rect.left, t.rect.top, t.rect.width,
                          t.rect.height, t.font, t.points, t.bold, t.colour, t.align);
@@ -131,6 +157,39 @@ void ActivityScreen::buildButtons() {
     keyboardHint->hide();
     for (platform::TextLabel* label : dragLabels)
         label->setToolTip(keyboardHint->caption());
+}
+
+void ActivityScreen::placeWordMark(const WordMark& mark) {
+    // Lays the text out as the label draws it and puts the mark exactly over
+    // the word, wherever the face in use places it.
+    platform::TextLabel* text = texts[size_t(mark.text)];
+    platform::TextLabel* marker = texts[size_t(mark.marker)];
+    const int at = text->text().indexOf(marker->text());
+    if (at < 0)
+        return;
+    QTextLayout lines(text->text(), text->font());
+    QTextOption option(text->alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    lines.setTextOption(option);
+    const QRect room = text->contentsRect();
+    lines.beginLayout();
+    for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine())
+        line.setLineWidth(room.width());
+    lines.endLayout();
+    qreal top = 0;
+    for (int i = 0; i < lines.lineCount(); ++i) {
+        const QTextLine line = lines.lineAt(i);
+        if (at < line.textStart() + line.textLength()) {
+            const qreal left = line.cursorToX(at);
+            const qreal right = line.cursorToX(at + int(marker->text().size()));
+            const QPoint origin = text->geometry().topLeft() + room.topLeft();
+            marker->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            marker->setGeometry(origin.x() + qRound(left), origin.y() + qRound(top),
+                                qCeil(right - left) + 1, qCeil(line.height()));
+            return;
+        }
+        top += line.height() + QFontMetricsF(text->font()).leading();
+    }
 }
 
 void ActivityScreen::buildLabels() {

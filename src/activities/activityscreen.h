@@ -13,7 +13,9 @@
 #include <optional>
 #include <vector>
 
+class QFont;
 class QKeyEvent;
+class QRect;
 class QTouchEvent;
 
 namespace platform {
@@ -22,6 +24,9 @@ class TextLabel;
 } // namespace platform
 
 namespace activities {
+
+// Whether `text`, wrapped in `room`, takes no more lines than there is room for.
+bool fitsItsLines(const QFont& font, const QRect& room, int flags, const QString& text);
 
 class ActivityScreen : public platform::Screen {
     Q_OBJECT
@@ -52,6 +57,7 @@ protected:
 
 private:
     void buildControls();
+    void placeWordMark(const WordMark& mark);
     void buildLabels();
     void buildButtons();
     void stackLabelsOnTop();

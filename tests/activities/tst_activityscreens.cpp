@@ -7,6 +7,7 @@
 #include "activities/starlifescreen.h"
 #include "common/sharedstate.h"
 #include "platform/appwindow.h"
+#include "platform/fonts.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
@@ -96,6 +97,7 @@ void addScreenRows() {
 class ActivityScreensTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { platform::registerFonts(); } // as the program does at start-up
     void init() {
         quiz::ResultsScreen::setRandomSource([] { return [] { return 0.0; }; });
     }
@@ -130,6 +132,19 @@ private slots:
         QCOMPARE(env.sound.played.last(), kClick);
         // The activity waits beneath, unchanged.
         QVERIFY(activity.isShown() && inOwnBox(activity, 0));
+    }
+
+    // Stand-in faces wrap some texts onto more lines than the design allows;
+    // they are set smaller rather than cut off.
+    void everyTextFitsItsPlace_data() { addScreenRows(); }
+    void everyTextFitsItsPlace() {
+        QFETCH(QString, screen);
+        testenv::Fixture env;
+        ActivityScreen& activity = openScreen(env, screen);
+        for (platform::TextLabel* text : activity.texts)
+            QVERIFY2(fitsItsLines(text->font(), text->contentsRect(),
+                                  int(text->alignment()) | Qt::TextWordWrap, text->text()),
+                     qPrintable(text->text()));
     }
 
     void twoLabelsSwappedScoreTwoLess() {

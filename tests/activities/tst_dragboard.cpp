@@ -228,19 +228,6 @@ private slots:
         QCOMPARE(exit.score, 0);
         QVERIFY(exit.closeScreen && !exit.showResults);
     }
-
-    void whereALabelSits() {
-        DragBoard board = lifeTimelineLayout().makeBoard();
-        QCOMPARE(board.where(0).place, DragBoard::Place::HomeSlot);
-        dropAt(board, 0, 9120, 2160);
-        QCOMPARE(board.where(0).place, DragBoard::Place::Box);
-        QCOMPARE(board.where(0).index, 2);
-        dropAt(board, 0, 600, 6720); // label 3's starting place
-        QCOMPARE(board.where(0).place, DragBoard::Place::OtherSlot);
-        QCOMPARE(board.where(0).index, 3);
-        dropAt(board, 0, 5000, 300);
-        QCOMPARE(board.where(0).place, DragBoard::Place::Elsewhere);
-    }
 };
 
 QTEST_APPLESS_MAIN(DragBoardTest)
