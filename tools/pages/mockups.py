@@ -128,22 +128,25 @@ def wizard(d):
 
 
 def catalogue(d):
-    """3.3 x 2.75 in: the first page of the catalogue, two columns of 12."""
-    window(d, 3.3, 2.75, "Worksheets Catalogue")
+    """3.3 x 2.9 in: the first page of the catalogue, two columns of 12.
+    On the screen the two tick boxes share the heading's black band; here
+    they stand just below it, where 11 pt captions fit."""
+    window(d, 3.3, 2.9, None)
+    d.style(BLACK, None)
+    d.rect(0.02, 0.02, 3.28, 0.3, 0.03)
+    d.label(1.65, 0.22, "Worksheets Catalogue", 11, True, YELLOW)
     for x, text, color in ((0.12, "Edit Worksheet", YELLOW), (1.75, "Delete Worksheet", RED)):
         d.style(WHITE, None)
-        d.rect(x, 0.36, x + 0.13, 0.49)
-        d.label(x + 0.18, 0.48, text, 11, True, color, align="left")
-    titles = ["Our Moon quiz", "Tides test", "Planets", "Class 4 stars", "Rocks", "Light"]
-    for i in range(24):
+        d.rect(x, 0.38, x + 0.13, 0.51)
+        d.label(x + 0.18, 0.5, text, 11, True, color, align="left")
+    titles = ["Our Moon quiz", "Tides test", "Planets", "Class 4 stars", "Rocks", "Light",
+              "Plants", "Sound", "Magnets", "Forces", "Weather", "Seasons", "Materials",
+              "Our bodies"]
+    for i, title in enumerate(titles):
         col, row = i // 12, i % 12
-        x, y = 0.12 + col * 1.56, 0.58 + row * 0.165
-        if i < len(titles):
-            d.label(x + 0.04, y + 0.13, titles[i], 11, True, YELLOW, align="left")
-        else:
-            d.style((60, 78, 160), None)
-            d.rect(x, y + 0.03, x + 1.45, y + 0.14)
+        x, y = 0.12 + col * 1.56, 0.56 + row * 0.17
+        d.label(x + 0.04, y + 0.13, title, 11, True, YELLOW, align="left")
     d.style(WHITE, None)
-    d.rect(0.12, 2.5, 0.75, 2.7)
-    d.label(0.43, 2.65, "Page 1", 11, True, (0, 0, 255))
-    button(d, 2.6, 2.48, 3.15, 2.7, "Exit")
+    d.rect(0.12, 2.64, 0.75, 2.84)
+    d.label(0.43, 2.79, "Page 1", 11, True, (0, 0, 255))
+    button(d, 2.6, 2.62, 3.15, 2.84, "Exit")

@@ -108,7 +108,7 @@ PAGES = [
         P("Every notes page has a **Print** button at the top right. It prints a version laid "
           "out for A4 or Letter paper: black text, with the pictures in colour."),
         Col,
-        Diagram(mockups.catalogue, 3.3, 2.75),
+        Diagram(mockups.catalogue, 3.3, 2.9),
         H("Classroom ideas"),
         B("Print the Key Facts for homework, then quiz the class the next day."),
         B("Finish a topic with a worksheet the pupils wrote themselves."),
