@@ -103,7 +103,8 @@ def labelling(d):
 
 def wizard(d):
     """3.3 x 2.15 in: the title and the first question of a worksheet."""
-    window(d, 3.3, 2.15, "Multiple Choice Wizard")
+    window(d, 3.3, 2.15, None)
+    d.label(0.1, 0.22, "Multiple Choice Wizard", 11, True, YELLOW, align="left")
 
     def box(l, t, r, text):
         d.style(WHITE, None)
