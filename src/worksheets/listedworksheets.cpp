@@ -7,7 +7,10 @@
 namespace worksheets {
 
 bool readListedWorksheets() {
-    const WorksheetTitles read = WorksheetList(worksheetsFolder()).read();
+    QString folder = preparedWorksheetsFolder();
+    if (folder.isEmpty()) // nowhere to make it: read what is there, if anything
+        folder = worksheetsFolder();
+    const WorksheetTitles read = WorksheetList(folder).read();
     setListedWorksheets(read.titles);
     return read.complete;
 }

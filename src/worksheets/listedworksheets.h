@@ -6,9 +6,9 @@
 
 namespace worksheets {
 
-// Reads the list of the worksheets folder into the shared state. Returns
-// whether the whole list was read; the titles that could be read are kept
-// either way. Creates nothing.
+// Reads the list of the worksheets folder into the shared state, making the
+// folder and an empty list on first use. Returns whether the whole list was
+// read; the titles that could be read are kept either way.
 bool readListedWorksheets();
 
 // Puts titles into the shared state.

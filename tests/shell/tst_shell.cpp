@@ -123,6 +123,15 @@ private slots:
         QVERIFY(menuScreen().earthRiseTimer->isActive());
     }
 
+    void aMissingListIsMadeOnFirstUse() {
+        testenv::Fixture env;
+        runStartupReading();
+        QVERIFY(menuScreen().earthRiseTimer->isActive());
+        QFile list(env.content.filePath("multiple/track.txt"));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(list.readAll(), QByteArray(" 0 \r\n"));
+    }
+
     void startupReadingFillsTheList() {
         testenv::Fixture env;
         env.write("multiple/track.txt", " 2 \r\nVolcanoes\r\n  Rocks, and soil\r\nextra\r\n");
@@ -136,18 +145,14 @@ private slots:
 
     void startupReadingFailuresStopTheAnimation_data() {
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<bool>("present");
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("short") << QByteArray(" 3 \r\nOne\r\n") << true;
-        QTest::newRow("too many") << QByteArray(" 1001 \r\n") << true;
-        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("short") << QByteArray(" 3 \r\nOne\r\n");
+        QTest::newRow("too many") << QByteArray(" 1001 \r\n");
+        QTest::newRow("empty") << QByteArray();
     }
     void startupReadingFailuresStopTheAnimation() {
         QFETCH(QByteArray, contents);
-        QFETCH(bool, present);
         testenv::Fixture env;
-        if (present)
-            env.write("multiple/track.txt", contents);
+        env.write("multiple/track.txt", contents);
         runStartupReading();
         QVERIFY(!menuScreen().earthRiseTimer->isActive());
         if (contents.startsWith(" 3"))
