@@ -60,6 +60,15 @@ common::QuestionSet sampleSet(const QString& title) {
     return set;
 }
 
+// A failed save would time nothing worth knowing.
+void save(const QString& folder, const QString& title) {
+    const worksheets::SaveOutcome outcome = worksheets::saveWorksheet(folder, sampleSet(title));
+    if (!outcome.saved) {
+        std::fprintf(stderr, "saving failed: %s\n", qPrintable(outcome.error));
+        std::exit(1);
+    }
+}
+
 struct Silent : platform::SoundPlayer {
     void play(const QString&) override {}
 };
@@ -73,7 +82,8 @@ int main(int argc, char** argv) {
     Silent silent;
     platform::setSoundPlayer(&silent);
     QTemporaryDir temporary;
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+    const QString folder =
+        argc > 1 && argv[1][0] ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const int runs = argc > 2 ? std::atoi(argv[2]) : 51;
 
     QStringList titles;
@@ -109,12 +119,11 @@ int main(int argc, char** argv) {
     // The list is full, so the new title takes the last one's place each run.
     list.remove(QStringLiteral("The last one"));
     const double saveNew = medianMs(
-        runs, [&] { worksheets::saveWorksheet(folder, sampleSet(QStringLiteral("The last one"))); },
+        runs, [&] { save(folder, QStringLiteral("The last one")); },
         [&] { list.remove(QStringLiteral("The last one")); });
     list.add(QStringLiteral("The last one"));
-    const double saveListed = medianMs(runs, [&] {
-        worksheets::saveWorksheet(folder, sampleSet(QStringLiteral("Worksheet number 500")));
-    });
+    const double saveListed =
+        medianMs(runs, [&] { save(folder, QStringLiteral("Worksheet number 500")); });
 
     std::printf("list of %lld worksheets, %d runs, medians:\n",
                 qlonglong(list.read().titles.size()), runs);
