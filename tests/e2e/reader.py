@@ -10,7 +10,7 @@ from gi.repository import Atspi  # noqa: E402
 from waiting import wait_until  # noqa: E402
 
 APP_NAME = "Corvella"
-TIMEOUT = 15
+TIMEOUT = 30  # generous: a deadline costs nothing when the program is on time
 
 
 class Node:
