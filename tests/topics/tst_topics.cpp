@@ -171,6 +171,20 @@ private slots:
         QCOMPARE(env.sound.played.size(), 1); // only the topic screen's click
     }
 
+    void introductionIsTwoPages() {
+        testenv::Fixture env;
+        state().pageCount = 3; // left over from an earlier set
+        shell::menuScreen().onMenuItemClicked(MenuItem::Introduction);
+        NotesScreen& notes = notesScreen();
+        QVERIFY(notes.isShown());
+        checkPageState(notes, 1, 2);
+        QCOMPARE(notes.pagePicture->picturePath(), QStringLiteral("wmf\\introductiona.wmf"));
+        QCOMPARE(notes.printPagePicture->picturePath(), QStringLiteral("wmf2\\introductiona.wmf"));
+        notes.onButtonClicked(PageButton::Next);
+        checkPageState(notes, 2, 2);
+        QCOMPARE(notes.pagePicture->picturePath(), QStringLiteral("wmf\\introductionb.wmf"));
+    }
+
     void acknowledgementsHidePageControlsWhateverTheCount() {
         testenv::Fixture env;
         state().soundOn = 1;   // as once the menu has loaded

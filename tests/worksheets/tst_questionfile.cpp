@@ -133,6 +133,8 @@ private slots:
         QTest::addColumn<QByteArray>("line3");
         QTest::addColumn<QString>("question1");
         QTest::newRow("leading spaces skipped") << QByteArray("   Why?") << QStringLiteral("Why?");
+        QTest::newRow("Windows-1252") << QByteArray("\x93Why\x94 \x96 it\x92s \x80\x85 \xE9")
+                                      << QStringLiteral("“Why” – it’s €… é");
         QTest::newRow("comma ends the field")
             << QByteArray("Why, oh why?") << QStringLiteral("Why");
         QTest::newRow("quotes are plain text")
