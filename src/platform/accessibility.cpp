@@ -1,5 +1,6 @@
 #include "platform/accessibility.h"
 
+#include "platform/messagedialog.h"
 #include "platform/textlabel.h"
 
 #include <QAccessibleWidget>
@@ -40,8 +41,29 @@ private:
     TextLabel* label() const { return static_cast<TextLabel*>(widget()); }
 };
 
-QAccessibleInterface* labelFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("platform::TextLabel") || !object->isWidgetType())
+// A message box is an alert: a screen reader reads its title and text out
+// when it opens, and its buttons are ordinary push buttons.
+class MessageAccessible : public QAccessibleWidget {
+public:
+    explicit MessageAccessible(MessageDialog* box)
+        : QAccessibleWidget(box, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override {
+        auto* box = static_cast<MessageDialog*>(widget());
+        if (t == QAccessible::Name)
+            return box->windowTitle();
+        if (t == QAccessible::Description || t == QAccessible::Value)
+            return box->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* widgetFactory(const QString& className, QObject* object) {
+    if (!object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("platform::MessageDialog"))
+        return new MessageAccessible(static_cast<MessageDialog*>(object));
+    if (className != QLatin1String("platform::TextLabel"))
         return nullptr;
     auto* label = static_cast<TextLabel*>(object);
     if (!label->isClickable())
@@ -52,7 +74,7 @@ QAccessibleInterface* labelFactory(const QString& className, QObject* object) {
 } // namespace
 
 void installAccessibility() {
-    QAccessible::installFactory(labelFactory);
+    QAccessible::installFactory(widgetFactory);
 }
 
 } // namespace platform

@@ -3,8 +3,9 @@
 namespace platform {
 
 // Exposes clickable labels to assistive technology as push buttons named by
-// their caption, pressable through the accessibility action interface. Call
-// before the application object is created.
+// their caption, pressable through the accessibility action interface, and
+// message boxes as alerts with their text. Call before the application object
+// is created.
 void installAccessibility();
 
 } // namespace platform

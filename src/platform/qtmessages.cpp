@@ -1,7 +1,8 @@
 #include "platform/qtmessages.h"
 
+#include "platform/messagedialog.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 namespace platform {
 namespace {
@@ -11,16 +12,15 @@ QString titleOr(const QString& title) {
 } // namespace
 
 void QtMessages::ok(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOr(title), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    MessageDialog box(titleOr(title), text, MessageDialog::Buttons::Ok,
+                      QApplication::activeWindow());
     box.exec();
 }
 
 bool QtMessages::okCancel(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOr(title), text,
-                    QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    MessageDialog box(titleOr(title), text, MessageDialog::Buttons::OkCancel,
+                      QApplication::activeWindow());
+    return box.exec() == QDialog::Accepted;
 }
 
 } // namespace platform

@@ -156,7 +156,15 @@ void Screen::mouseMoveEvent(QMouseEvent*) {
 }
 
 void Screen::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), back_);
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    // The text button that has the keyboard focus gets a dotted ring in its
+    // text colour just outside it, clear of its letters.
+    auto* focused = qobject_cast<TextLabel*>(focusWidget());
+    if (focused && focused->hasFocus() && focused->parentWidget() == this && focused->isVisible()) {
+        painter.setPen(QPen(focused->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(focused->focusRingRect());
+    }
     if (firstPaintHook()) {
         // Only once per screen object.
         if (!property("corvellaPainted").toBool()) {

@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace platform {
 
@@ -79,14 +78,21 @@ void TextLabel::keyPressEvent(QKeyEvent* event) {
         QLabel::keyPressEvent(event);
 }
 
-void TextLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (hasFocus()) {
-        // A dotted ring in the text colour shows which button the keys press.
-        QPainter painter(this);
-        painter.setPen(QPen(fore_, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
+QRect TextLabel::focusRingRect() const {
+    // Two pixels clear of the label; the pen's line lies inside the rectangle.
+    return geometry().adjusted(-3, -3, 2, 2);
+}
+
+void TextLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    if (parentWidget())
+        parentWidget()->update(focusRingRect().adjusted(0, 0, 1, 1));
+}
+
+void TextLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    if (parentWidget())
+        parentWidget()->update(focusRingRect().adjusted(0, 0, 1, 1));
 }
 
 void TextLabel::click() {

@@ -32,6 +32,9 @@ public:
     // with the Tab key and pressed with Space or Enter.
     void setClickable(bool clickable);
     bool isClickable() const { return clickable_; }
+    // Where the keyboard-focus ring goes, in the parent's coordinates: just
+    // outside the label, so it never crosses the text. The parent draws it.
+    QRect focusRingRect() const;
 
 public slots:
     // Presses the label as a click would (when enabled and visible).
@@ -47,7 +50,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyPalette();
