@@ -4,6 +4,7 @@
 #include "common/sharedstate.h"
 #include "common/sound.h"
 #include "common/style.h"
+#include "platform/choicelook.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
@@ -57,6 +58,7 @@ QuizScreen::QuizScreen() : Screen(QStringLiteral("quizScreen"), Kind::FullSize) 
         option->setPalette(p);
         option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
+        platform::useChoiceLook(option);
         choices_->addButton(option, choice);
         connect(option, &QRadioButton::clicked, this, [this, choice] { onOptionClicked(choice); });
         optionButtons[size_t(choice)] = option;

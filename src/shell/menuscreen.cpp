@@ -6,6 +6,7 @@
 #include "common/sharedstate.h"
 #include "common/sound.h"
 #include "common/style.h"
+#include "platform/choicelook.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/textlabel.h"
@@ -39,6 +40,7 @@ QRadioButton* soundOption(platform::Screen* screen, const QString& name, const Q
     option->setPalette(p);
     option->setBackgroundRole(QPalette::Window);
     option->setAutoFillBackground(true);
+    platform::useChoiceLook(option);
     return option;
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "common/sharedstate.h"
 #include "common/sound.h"
 #include "common/style.h"
+#include "platform/choicelook.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -50,6 +51,7 @@ QCheckBox* makeTick(platform::Screen& screen, const QString& name, const QString
     palette.setColor(QPalette::WindowText, colour);
     tick->setPalette(palette);
     tick->setAutoFillBackground(true);
+    platform::useChoiceLook(tick);
     return tick;
 }
 

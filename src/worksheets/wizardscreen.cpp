@@ -3,6 +3,7 @@
 #include "common/screenadaptation.h"
 #include "common/sound.h"
 #include "common/style.h"
+#include "platform/choicelook.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -118,6 +119,15 @@ void WizardScreen::addQuestionBlock(int q) {
         tick->setAccessibleName(option + QStringLiteral(" is the right answer"));
         placeTwips(tick, left + place.tickLeft, row, 255, 315);
         tick->setAutoFillBackground(true);
+        // Drawn in the yellow of its letter label and at that label's size.
+        QFont letterFont(style::kTahoma);
+        letterFont.setPointSizeF(9.75);
+        letterFont.setBold(true);
+        tick->setFont(letterFont);
+        QPalette palette = tick->palette();
+        palette.setColor(QPalette::WindowText, style::kYellow);
+        tick->setPalette(palette);
+        platform::useChoiceLook(tick);
         rightOptionTicks[box] = tick;
     }
 }
