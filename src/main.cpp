@@ -1,11 +1,28 @@
 // Corvella: the program starts on the title screen; everything afterwards
-// happens in the event loop.
+// happens in the event loop. The command line may ask for help, the version
+// or a window scaled to fit the display instead.
 
+#include "platform/displayscale.h"
+#include "shell/commandline.h"
 #include "shell/startup.h"
 
 #include <QApplication>
 
+namespace {
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    const shell::CommandLine commandLine = shell::readCommandLine(argumentList(argc, argv));
+    if (commandLine.action != shell::CommandLine::Action::Start)
+        return shell::answerCommandLine(commandLine, argc, argv);
+    if (commandLine.fit)
+        platform::scaleEveryWindow(platform::measureFittedScale(argc, argv));
     shell::beforeApplication();
     QApplication application(argc, argv);
     shell::start();

@@ -7,27 +7,32 @@
 namespace platform {
 namespace {
 
-QString& overrideRoot() {
-    static QString root;
+struct Root {
+    QString folder;
+    bool installed = false;
+};
+
+Root& currentRoot() {
+    static Root root;
     return root;
 }
 
-QString findRoot() {
+Root findRoot() {
     const QString env = qEnvironmentVariable("CORVELLA_HOME");
     if (!env.isEmpty())
-        return QDir(env).absolutePath();
+        return {QDir(env).absolutePath(), false};
     const QString programDir = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {
-        programDir + "/media",
-        programDir + "/../share/corvella/media",
+    const Root candidates[] = {
+        {programDir + "/media", false},
+        {programDir + "/../share/corvella/media", true},
 #ifdef CORVELLA_SOURCE_MEDIA
-        QStringLiteral(CORVELLA_SOURCE_MEDIA),
+        {QStringLiteral(CORVELLA_SOURCE_MEDIA), false},
 #endif
     };
-    for (const QString& c : candidates)
-        if (QFileInfo(c).isDir())
-            return QDir(c).absolutePath();
-    return QDir::currentPath();
+    for (const Root& c : candidates)
+        if (QFileInfo(c.folder).isDir())
+            return {QDir(c.folder).absolutePath(), c.installed};
+    return {QDir::currentPath(), false};
 }
 
 // Finds `name` in `folder`: exactly, or else ignoring case.
@@ -45,13 +50,18 @@ QString matchEntry(const QString& folder, const QString& name) {
 } // namespace
 
 QString contentRoot() {
-    if (overrideRoot().isEmpty())
-        overrideRoot() = findRoot();
-    return overrideRoot();
+    if (currentRoot().folder.isEmpty())
+        currentRoot() = findRoot();
+    return currentRoot().folder;
 }
 
-void setContentRoot(const QString& folder) {
-    overrideRoot() = QDir(folder).absolutePath();
+bool contentFolderIsInstalled() {
+    contentRoot();
+    return currentRoot().installed;
+}
+
+void setContentRoot(const QString& folder, bool installed) {
+    currentRoot() = {QDir(folder).absolutePath(), installed};
 }
 
 QString resolveContentPath(const QString& contentPath) {

@@ -12,8 +12,12 @@ namespace platform {
 // <program>/media, <program>/../share/corvella/media and the source tree's
 // media folder that exists.
 QString contentRoot();
+// Whether the content folder is the installation's own
+// (<program>/../share/corvella/media): it belongs to the system, and nothing
+// is written into it even when it could be.
+bool contentFolderIsInstalled();
 // Overrides the content folder (tests run on a copy).
-void setContentRoot(const QString& folder);
+void setContentRoot(const QString& folder, bool installed = false);
 
 // The file a content path names, or, when nothing matches, the path the file
 // would have (matched folders kept, the rest as written).

@@ -42,10 +42,15 @@ void Picture::draw(QPainter& painter, const QRectF& target) const {
         metafile_->play(painter, target);
         painter.restore();
     } else if (!image_.isNull()) {
+        // Smooth also when the window is scaled to fit the display: the
+        // painter then enlarges even a picture drawn at its own size.
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         if (target.size() == QSizeF(image_.size()))
             painter.drawImage(target.topLeft(), image_);
         else
             painter.drawImage(target, image_);
+        painter.restore();
     }
 }
 

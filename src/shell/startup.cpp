@@ -11,6 +11,7 @@
 #include "shell/titlescreen.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -44,9 +45,17 @@ void beforeApplication() {
     platform::installAccessibility();
 }
 
+void nameApplication() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(common::kProductTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVELLA_VERSION));
+}
+
 void start() {
-    QApplication::setApplicationName(QString::fromLatin1(common::kProductTitle));
+    nameApplication();
     QApplication::setApplicationDisplayName(QString::fromLatin1(common::kProductTitle));
+    // The menu entry and the icon that desktops show for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvella.Corvella"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.corvella.Corvella")));
     platform::registerFonts();
     installStartupProbe();
     platform::setEndProgram([] {

@@ -27,9 +27,10 @@ QString worksheetsFolder() {
     if (!shared.isEmpty())
         return QDir::cleanPath(shared);
     // A content folder that can be written gets its "multiple" folder made
-    // when it has none.
+    // when it has none; an installed one is never written, not even to try.
     const QString content = platform::resolveContentPath(QStringLiteral("multiple"));
-    if (QFileInfo(content).isDir() ? canWriteIn(content) : canWriteIn(platform::contentRoot()))
+    if (!platform::contentFolderIsInstalled() &&
+        (QFileInfo(content).isDir() ? canWriteIn(content) : canWriteIn(platform::contentRoot())))
         return content;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/multiple");

@@ -4,7 +4,8 @@
 // want its teachers to share one set of worksheets, so the folder is, in
 // order of preference:
 //   1. the folder named by $CORVELLA_WORKSHEETS (a shared drive);
-//   2. the content folder's "multiple" folder, when it can be written;
+//   2. the content folder's "multiple" folder, when it can be written and is
+//      not the installation's own (which belongs to the system);
 //   3. the user's own data folder's "multiple" folder.
 // The topic question sets are always read from the content folder.
 

@@ -108,6 +108,11 @@ private slots:
         QCOMPARE(fileBytes(prepared + "/track.txt"), QByteArray(" 0 \r\n"));
         qunsetenv("CORVELLA_WORKSHEETS");
 
+        // The installation's content folder is never written, even by the
+        // administrator, who could.
+        platform::setContentRoot(content.path(), true);
+        QCOMPARE(worksheetsFolder(), userFolder);
+
         SmallFileSystem readOnly;
         if (!readOnly.mounted)
             QSKIP("This test needs the right to mount a small file system.");

@@ -41,10 +41,26 @@ run() {
         QT_LOGGING_RULES="qt.multimedia*=false" timeout 60 "$root/usr/bin/corvella" "$@"
 }
 mkdir -m 700 -p "$home/run"
+shown=$(run --version) || fail "--version failed"
+[ "$shown" = "Corvella $version" ] || fail "--version says '$shown', the package is $version"
+help=$(run --help) || fail "--help failed"
+grep -qxF "Content folder: $root/usr/share/corvella/media" <<<"$help" ||
+    fail "the installed program does not use its installed content: $help"
+grep -qxF "Worksheets folder: $home/.local/share/Corvella/multiple" <<<"$help" ||
+    fail "the installed program keeps worksheets elsewhere than the user's folder: $help"
+set +e
+refused=$(run --fullscreen 2>&1)
+status=$?
+set -e
+[ "$status" -eq 2 ] && grep -q "Unknown option 'fullscreen'" <<<"$refused" ||
+    fail "an unknown option gave status $status: $refused"
 # The start-up probe paints the title screen, presses "OK", paints the menu
 # with its pictures and ends the program.
-probe=$(CORVELLA_STARTUP_PROBE=1 run) || fail "the installed program did not end cleanly"
-[ "$(grep -c '^painted ' <<<"$probe")" -ge 2 ] || fail "the installed program never painted its menu: $probe"
+for start in "" --fit; do
+    probe=$(CORVELLA_STARTUP_PROBE=1 run $start) || fail "the installed program did not end cleanly ($start)"
+    [ "$(grep -c '^painted ' <<<"$probe")" -ge 2 ] ||
+        fail "the installed program never painted its menu ($start): $probe"
+done
 changed=$(find "$root" -newer "$stamp")
 [ -z "$changed" ] || fail "the installed program wrote under its installation: $changed"
 echo "package check passed"

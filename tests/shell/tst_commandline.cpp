@@ -1,0 +1,74 @@
+// The command line: what starts the program, what only answers on the
+// terminal, and what is refused.
+
+#include "shell/commandline.h"
+
+#include <QtTest>
+
+using shell::CommandLine;
+using Action = CommandLine::Action;
+
+Q_DECLARE_METATYPE(Action)
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reading_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<bool>("fit");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("nothing") << QStringList{} << Action::Start << false << "";
+        QTest::newRow("--fit") << QStringList{"--fit"} << Action::Start << true << "";
+        QTest::newRow("-fit") << QStringList{"-fit"} << Action::Start << true << "";
+        QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp << false << "";
+        QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << false << "";
+        QTest::newRow("--version")
+            << QStringList{"--version"} << Action::ShowVersion << false << "";
+        QTest::newRow("-v with --fit")
+            << QStringList{"--fit", "-v"} << Action::ShowVersion << true << "";
+        QTest::newRow("help before version")
+            << QStringList{"--version", "--help"} << Action::ShowHelp << false << "";
+        // The toolkit's own options go through to the application object.
+        QTest::newRow("toolkit options")
+            << QStringList{"-platform", "offscreen", "--fit", "-reverse", "-style=fusion"}
+            << Action::Start << true << "";
+        QTest::newRow("unknown option")
+            << QStringList{"--fullscreen"} << Action::Refuse << false << "'fullscreen'";
+        QTest::newRow("unknown beside --help")
+            << QStringList{"--help", "--bogus"} << Action::Refuse << false << "'bogus'";
+        QTest::newRow("a value for --fit")
+            << QStringList{"--fit=2"} << Action::Refuse << false << "'--fit'";
+        QTest::newRow("a file name")
+            << QStringList{"worksheet.txt"} << Action::Refuse << false << "'worksheet.txt'";
+        QTest::newRow("a toolkit option without its value")
+            << QStringList{"-platform"} << Action::Refuse << false << "'-platform'";
+    }
+    void reading() {
+        QFETCH(QStringList, arguments);
+        QFETCH(Action, action);
+        QFETCH(bool, fit);
+        QFETCH(QString, problem);
+        const CommandLine read = shell::readCommandLine(QStringList{"corvella"} + arguments);
+        QCOMPARE(read.action, action);
+        if (action != Action::Refuse)
+            QCOMPARE(read.fit, fit);
+        if (problem.isEmpty())
+            QVERIFY(read.problem.isEmpty());
+        else
+            QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
+    }
+
+    void helpNamesTheOptionsAndTheFolders() {
+        const QString help = shell::helpText(QStringLiteral("/srv/school/corvella"),
+                                             QStringLiteral("/home/teacher/sheets"));
+        QVERIFY(help.startsWith(QStringLiteral("Usage: corvella [--fit]\n")));
+        for (const char* option : {"--fit", "--help", "--version"})
+            QVERIFY2(help.contains(QLatin1String(option)), option);
+        QVERIFY(help.contains(QStringLiteral("Content folder: /srv/school/corvella\n")));
+        QVERIFY(help.contains(QStringLiteral("Worksheets folder: /home/teacher/sheets\n")));
+    }
+};
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
