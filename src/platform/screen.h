@@ -46,8 +46,8 @@ public:
     // Places a control, given in twips, on the screen (or a parent control).
     void placeTwips(QWidget* control, double left, double top, double width, double height);
 
-    // Control factories: the object name is the control's name, so a control
-    // can be looked up by name as the screen adaptation does.
+    // Control factories. `name` becomes the object name: the member's name, or
+    // the row's name for a row of buttons told apart by `index`.
     TextLabel* addLabel(const QString& name, int index, double left, double top, double width,
                         double height, QWidget* parent = nullptr);
     PictureBox* addPicture(const QString& name, int mode, double left, double top, double width,

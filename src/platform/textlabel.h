@@ -2,7 +2,7 @@
 // A label that serves both as text and as a text button: caption, font,
 // colours, an opaque or transparent background, an optional single-line
 // border. Clicks and pointer movement are reported with the label's index in
-// its control array.
+// its row of buttons.
 
 #include <QColor>
 #include <QLabel>
