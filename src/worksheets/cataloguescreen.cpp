@@ -50,6 +50,7 @@ QCheckBox* makeTick(platform::Screen& screen, const QString& name, const QString
     QPalette palette = tick->palette();
     palette.setColor(QPalette::WindowText, colour);
     tick->setPalette(palette);
+    tick->setBackgroundRole(QPalette::Window); // the colour given at load
     tick->setAutoFillBackground(true);
     platform::useChoiceLook(tick);
     return tick;

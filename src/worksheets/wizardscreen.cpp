@@ -118,6 +118,7 @@ void WizardScreen::addQuestionBlock(int q) {
         tick->setObjectName(QStringLiteral("rightOptionTicks"));
         tick->setAccessibleName(option + QStringLiteral(" is the right answer"));
         placeTwips(tick, left + place.tickLeft, row, 255, 315);
+        tick->setBackgroundRole(QPalette::Window); // the colour given at load
         tick->setAutoFillBackground(true);
         // Drawn in the yellow of its letter label and at that label's size.
         QFont letterFont(style::kTahoma);
