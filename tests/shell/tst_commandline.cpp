@@ -61,12 +61,12 @@ private slots:
 
     void helpNamesTheOptionsAndTheFolders() {
         const QString help = shell::helpText(QStringLiteral("/srv/school/corvella"),
-                                             QStringLiteral("/home/teacher/sheets"));
+                                             QStringLiteral("/srv/school/worksheets"));
         QVERIFY(help.startsWith(QStringLiteral("Usage: corvella [--fit]\n")));
         for (const char* option : {"--fit", "--help", "--version"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(help.contains(QStringLiteral("Content folder: /srv/school/corvella\n")));
-        QVERIFY(help.contains(QStringLiteral("Worksheets folder: /home/teacher/sheets\n")));
+        QVERIFY(help.contains(QStringLiteral("Worksheets folder: /srv/school/worksheets\n")));
     }
 };
 

@@ -68,10 +68,10 @@ def aliasing_db(render_at, rate):
 
 
 def load_generator(path):
-    spec = importlib.util.spec_from_file_location("generator", path)
-    module = importlib.util.module_from_spec(spec)
+    found = importlib.util.spec_from_file_location("generator", path)
+    module = importlib.util.module_from_spec(found)
     sys.path.insert(0, os.path.dirname(os.path.abspath(path)))
-    spec.loader.exec_module(module)
+    found.loader.exec_module(module)
     return module
 
 
