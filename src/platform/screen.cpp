@@ -3,6 +3,7 @@
 #include "platform/appwindow.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
+#include "platform/serverbackground.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
 
@@ -54,6 +55,10 @@ void Screen::showScreen() {
         // Sized by hand too: without a window manager full-screen is only a hint.
         if (QScreen* display = QGuiApplication::primaryScreen())
             setGeometry(display->geometry());
+        // The backdrop is one plain colour over the whole display: where the
+        // window system can fill it, the title in front appears sooner.
+        if (!serverFilled_)
+            serverFilled_ = fillByServer(*this, back_);
         showFullScreen();
     } else {
         show();
@@ -78,6 +83,8 @@ void Screen::unload() {
 
 void Screen::setBackColor(const QColor& colour) {
     back_ = colour;
+    if (serverFilled_)
+        setServerFill(*this, colour);
     update();
 }
 
@@ -155,15 +162,22 @@ void Screen::mouseMoveEvent(QMouseEvent*) {
     onBareScreenMouseMove();
 }
 
+QPaintEngine* Screen::paintEngine() const {
+    return serverFilled_ ? nullptr : QWidget::paintEngine();
+}
+
 void Screen::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), back_);
-    // The text button that has the keyboard focus gets a dotted ring in its
-    // text colour just outside it, clear of its letters.
-    auto* focused = qobject_cast<TextLabel*>(focusWidget());
-    if (focused && focused->hasFocus() && focused->parentWidget() == this && focused->isVisible()) {
-        painter.setPen(QPen(focused->palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(focused->focusRingRect());
+    if (!serverFilled_) {
+        QPainter painter(this);
+        painter.fillRect(rect(), back_);
+        // The text button that has the keyboard focus gets a dotted ring in its
+        // text colour just outside it, clear of its letters.
+        auto* focused = qobject_cast<TextLabel*>(focusWidget());
+        if (focused && focused->hasFocus() && focused->parentWidget() == this &&
+            focused->isVisible()) {
+            painter.setPen(QPen(focused->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(focused->focusRingRect());
+        }
     }
     if (firstPaintHook()) {
         // Only once per screen object.

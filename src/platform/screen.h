@@ -80,11 +80,14 @@ protected:
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    QPaintEngine* paintEngine() const override;
 
 private:
     QString name_;
     Kind kind_;
     QColor back_{39, 55, 131};
+    // Filled by the window system rather than painted (see serverbackground.h).
+    bool serverFilled_ = false;
     QString caption_;
     bool unloading_ = false;
     bool shown_ = false;
