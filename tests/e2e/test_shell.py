@@ -1,8 +1,14 @@
 """The program's start and end as a user meets them."""
 
+import os
 import unittest
 
+from Xlib import X, display
+
 import journey
+from waiting import wait_until
+
+BACKDROP_BLUE = (48, 133, 214)
 
 
 def setUpModule():
@@ -29,6 +35,25 @@ class ShellJourneys(journey.Journey):
     def test_exit_on_the_title_screen_ends_with_status_0(self):
         self.press("Exit", journey.TITLE_WINDOW)
         self.assertEqual(0, self.program.wait_exit())
+
+    def test_the_title_stands_on_the_backdrop_blue_to_every_edge(self):
+        # What the display shows, read back from the X server: the backdrop
+        # is filled by the server, not painted by the program.
+        screen = display.Display(os.environ["DISPLAY"]).screen()
+        width, height = screen.width_in_pixels, screen.height_in_pixels
+        edges = [(0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1),
+                 (width // 2, 0), (width // 2, height - 1)]
+
+        def colours():
+            found = []
+            for x, y in edges:
+                pixel = screen.root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
+                found.append((pixel[2], pixel[1], pixel[0]))
+            return found
+
+        wait_until(lambda: colours() == [BACKDROP_BLUE] * len(edges), 20,
+                   "the backdrop blue at the display's edges", colours)
+        self.assertTrue(self.program.running())
 
 
 if __name__ == "__main__":
