@@ -102,7 +102,7 @@ def one_run(conn, program, env):
     if mapped_at is None or painted_at is None:
         return None
     return ((mapped_at - launched) * 1000, (painted_at - launched) * 1000,
-            usage.ru_maxrss / 1024)
+            usage.ru_maxrss / 1024, usage.ru_minflt + usage.ru_majflt)
 
 
 def main():
@@ -141,20 +141,20 @@ def main():
         server.wait()
     load = os.getloadavg()[0]
     print("%d runs each, alternating; load average %.1f" % (runs, load))
-    print("%-40s %10s %10s %10s" % ("", "mapped ms", "painted ms", "peak MB"))
+    # Page faults do not depend on the load: they back up the timings.
+    print("%-40s %10s %10s %10s %10s" % ("", "mapped ms", "painted ms", "peak MB", "faults"))
     medians = {}
     for p in programs:
         if not results[p]:
             print("%-40s no results" % p)
             continue
-        medians[p] = [statistics.median(r[k] for r in results[p]) for k in range(3)]
-        print("%-40s %10.1f %10.1f %10.1f" % ((p[-40:],) + tuple(medians[p])))
+        medians[p] = [statistics.median(r[k] for r in results[p]) for k in range(4)]
+        print("%-40s %10.1f %10.1f %10.1f %10d" % ((p[-40:],) + tuple(medians[p])))
     if bare in medians:
         for p in programs[1:]:
             if p in medians:
                 print("%s / bare: painted %.2f, memory %.2f" % (
-                    os.path.basename(os.path.dirname(os.path.dirname(p))) or p,
-                    medians[p][1] / medians[bare][1], medians[p][2] / medians[bare][2]))
+                    p[-40:], medians[p][1] / medians[bare][1], medians[p][2] / medians[bare][2]))
     return 0 if len(medians) == len(programs) else 1
 
 
