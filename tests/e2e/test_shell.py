@@ -51,7 +51,7 @@ class ShellJourneys(journey.Journey):
                 found.append((pixel[2], pixel[1], pixel[0]))
             return found
 
-        wait_until(lambda: colours() == [BACKDROP_BLUE] * len(edges), 20,
+        wait_until(lambda: colours() == [BACKDROP_BLUE] * len(edges), 30,
                    "the backdrop blue at the display's edges", colours)
         self.assertTrue(self.program.running())
 
