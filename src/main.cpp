@@ -3,10 +3,11 @@
 // or a window scaled to fit the display instead.
 
 #include "platform/displayscale.h"
+#include "platform/guardedapplication.h"
 #include "shell/commandline.h"
 #include "shell/startup.h"
 
-#include <QApplication>
+#include <QStringList>
 
 namespace {
 QStringList argumentList(int argc, char** argv) {
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.fit)
         platform::scaleEveryWindow(platform::measureFittedScale(argc, argv));
     shell::beforeApplication();
-    QApplication application(argc, argv);
+    platform::GuardedApplication application(argc, argv);
     shell::start();
     return application.exec();
 }

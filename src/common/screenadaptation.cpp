@@ -6,6 +6,7 @@
 #include "platform/picturebox.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
+#include "platform/waitcursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -38,7 +39,7 @@ void adaptScreen(platform::Screen& screen, platform::PictureBox* panel) {
     const QSizeF display = displaySizeTwips();
     if (display.isEmpty())
         return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const platform::WaitCursor busy;
     const QPointF origin =
         centredOrigin(display, QSizeF(platform::kWindowWidthTwips, platform::kWindowHeightTwips));
     if (screen.kind() == platform::Screen::Kind::FullSize) {
@@ -47,7 +48,6 @@ void adaptScreen(platform::Screen& screen, platform::PictureBox* panel) {
         screen.setFixedSize(platform::clientSizePixels());
         screen.move(platform::twipsToPixels(origin.x()), platform::twipsToPixels(origin.y()));
     }
-    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace common

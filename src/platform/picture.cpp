@@ -3,25 +3,51 @@
 #include "platform/mediapaths.h"
 #include "platform/wmf/wmfdocument.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
 namespace platform {
 
+namespace {
+
+// The largest picture a screen shows is 794 by 524 pixels; the budget is
+// eight times the whole window's area, and refuses a small file that
+// declares a huge picture before anything is decoded.
+constexpr qint64 kMaxPicturePixels = 2048 * 2048;
+
+// Placeable metafiles start with their key; plain ones with a header of 9
+// words, in memory (1) or on disk (2).
+bool isMetafile(const QByteArray& head) {
+    return head.startsWith(QByteArray("\xD7\xCD\xC6\x9A", 4)) ||
+           head.startsWith(QByteArray("\x01\x00\x09\x00", 4)) ||
+           head.startsWith(QByteArray("\x02\x00\x09\x00", 4));
+}
+
+QByteArray fileHead(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray();
+}
+
+} // namespace
+
 Picture Picture::load(const QString& contentPath) {
     Picture picture;
     picture.path_ = contentPath;
+    // The contents decide the format, not the name.
     const QString file = resolveContentPath(contentPath);
-    if (contentPath.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
+    if (isMetafile(fileHead(file))) {
         picture.metafile_ = wmf::Document::load(file);
         return picture;
     }
     QImageReader reader(file);
+    reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
-    // Pictures of this program are small; refuse absurd sizes instead of
-    // allocating for them.
+    static const QList<QByteArray> kFormats = {"jpeg", "bmp", "gif"};
+    if (!kFormats.contains(reader.format()))
+        return picture;
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > 64 * 1024 * 1024)
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
         return picture;
     picture.image_ = reader.read();
     return picture;

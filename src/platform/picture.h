@@ -1,6 +1,8 @@
 #pragma once
 // A picture loaded from a content path: a raster image (JPEG, BMP, GIF) or a
-// metafile. A missing or unreadable file gives an empty picture.
+// metafile, told apart by their contents. A missing or unreadable file, any
+// other format and a raster picture over the pixel budget give an empty
+// picture.
 
 #include <QImage>
 #include <QSizeF>

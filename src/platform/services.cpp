@@ -3,6 +3,7 @@
 #include "platform/qtmessages.h"
 #include "platform/qtprinter.h"
 #include "platform/qtsoundplayer.h"
+#include "platform/waitcursor.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -49,18 +50,21 @@ void setPrinterFactory(std::function<std::unique_ptr<Printer>()> factory) {
 }
 
 bool printJob(const std::function<void(Printer&)>& job) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    bool printed = false;
+    QString problem;
     try {
+        const WaitCursor busy;
         std::unique_ptr<Printer> printer = makePrinter();
         job(*printer);
-        printed = true;
+        return true;
     } catch (const PrinterError&) {
+        problem = QString::fromLatin1(kPrinterProblem);
+    } catch (...) {
+        // Anything else (no memory for a huge page...) stops the job too;
+        // it must not reach the event loop, which would end the program.
+        problem = QString::fromLatin1(kPrintingCancelled);
     }
-    QGuiApplication::restoreOverrideCursor();
-    if (!printed)
-        messages().ok(QString::fromLatin1(kPrinterProblem));
-    return printed;
+    messages().ok(problem);
+    return false;
 }
 
 void endProgram() {

@@ -25,9 +25,12 @@ void setPrinterFactory(std::function<std::unique_ptr<Printer>()> factory);
 // What the user is told when a print job fails.
 inline const char* const kPrinterProblem = "There was a problem printing to your printer.";
 
+inline const char* const kPrintingCancelled = "Printing has been cancelled.";
+
 // Runs one print job on a fresh printer under the hourglass. A printer
-// failure stops the job and is reported to the user with kPrinterProblem.
-// Returns whether the job reached its end.
+// failure stops the job and is reported to the user with kPrinterProblem,
+// any other exception with kPrintingCancelled; nothing escapes. Returns
+// whether the job reached its end.
 bool printJob(const std::function<void(Printer&)>& job);
 
 // Ends the program at once.

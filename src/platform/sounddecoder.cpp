@@ -10,6 +10,13 @@ std::optional<DecodedSound> decodeSoundFile(const QString& fileName) {
     SNDFILE* file = sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info);
     if (!file)
         return std::nullopt;
+    // The content is WAV only; the library would also open other formats
+    // (MP3 among them) and give their decoders input they were never tested on.
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    if (container != SF_FORMAT_WAV && container != SF_FORMAT_WAVEX) {
+        sf_close(file);
+        return std::nullopt;
+    }
     // Effects are short; refuse anything over a minute of stereo at 48 kHz.
     constexpr sf_count_t kMaxFrames = 48000 * 60;
     if (info.channels < 1 || info.channels > 2 || info.samplerate < 1000 ||

@@ -16,7 +16,8 @@ struct DecodedSound {
     qint64 frameCount() const { return channels ? samples.size() / (2 * channels) : 0; }
 };
 
-// Null for a missing, unreadable or absurd file.
+// Null for a missing, unreadable or absurd file, and for any format but WAV
+// (decided by the contents, not the name).
 std::optional<DecodedSound> decodeSoundFile(const QString& fileName);
 
 } // namespace platform

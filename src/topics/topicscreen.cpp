@@ -19,7 +19,6 @@
 #include "topics/notesscreen.h"
 #include "worksheets/questionfile.h"
 
-#include <QFile>
 #include <QTimer>
 
 namespace topics {
@@ -126,15 +125,27 @@ void TopicScreen::openNotes(const NotesSet& set) {
 }
 
 void TopicScreen::openQuiz() {
-    QFile file(platform::resolveContentPath(info_.questionFile));
+    using Outcome = worksheets::QuestionFileLoad::Outcome;
+    const worksheets::QuestionFileLoad load =
+        worksheets::loadQuestionFile(platform::resolveContentPath(info_.questionFile));
     std::optional<QString> error;
-    if (!file.open(QIODevice::ReadOnly))
+    switch (load.outcome) {
+    case Outcome::Loaded:
+        break;
+    case Outcome::NotFound:
         error = QStringLiteral("The questions for \"%1\" could not be found.").arg(info_.title);
-    else if (worksheets::loadQuestionSet(file))
+        break;
+    case Outcome::CannotBeRead:
+        error = QStringLiteral("The questions for \"%1\" cannot be read.\n%2")
+                    .arg(info_.title, load.reason);
+        break;
+    case Outcome::Damaged:
+        // The reader's reason on its own line: it tells what to mend.
         error = QStringLiteral("The questions for \"%1\" could not be read: the question file "
-                               "seems to be damaged.")
-                    .arg(info_.title);
-    file.close();
+                               "seems to be damaged.\n%2")
+                    .arg(info_.title, load.reason);
+        break;
+    }
     if (error) {
         const QString message = *error;
         // After the click sound, like every other click on this screen.

@@ -18,7 +18,6 @@
 #include "worksheets/worksheetsfolder.h"
 
 #include <QCheckBox>
-#include <QFile>
 
 namespace worksheets {
 
@@ -164,12 +163,20 @@ void CatalogueScreen::onTitleClicked(int slot) {
     common::playSound(QStringLiteral("wav\\click.wav"));
     const QString title = titleSlots[std::size_t(slot)]->caption();
     // Every action, deleting too, first loads the worksheet.
-    QFile file(worksheetFilePath(folder_, title));
-    if (!file.open(QIODevice::ReadOnly) || loadQuestionSet(file)) {
-        showCorrupted();
+    const QuestionFileLoad load = loadQuestionFile(worksheetFilePath(folder_, title));
+    switch (load.outcome) {
+    case QuestionFileLoad::Outcome::Loaded:
+        break;
+    case QuestionFileLoad::Outcome::NotFound:
+        showCorrupted(QStringLiteral("Its file could not be found."));
+        return;
+    case QuestionFileLoad::Outcome::CannotBeRead:
+        showCorrupted(QStringLiteral("Its file cannot be read (%1).").arg(load.reason));
+        return;
+    case QuestionFileLoad::Outcome::Damaged:
+        showCorrupted(load.reason);
         return;
     }
-    file.close();
     // The title line of the file reads an "&" back as a comma, which no
     // title holds; the list has the title as typed.
     state().questions.title = title;
@@ -208,7 +215,7 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
     state().titleBeingDeleted = title;
     const WorksheetList::Change change = WorksheetList(folder_).remove(title);
     if (change.outcome == WorksheetList::Outcome::Failed) {
-        showCorrupted();
+        showCorrupted(change.error);
         return;
     }
     // The list as it is now, other teachers' changes included; the page
@@ -217,8 +224,12 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
     fillSlots(titlesLeftOnPage(state().cataloguePage, state().worksheetCount));
 }
 
-void CatalogueScreen::showCorrupted() {
-    platform::messages().ok(QString::fromLatin1(kCorrupted));
+void CatalogueScreen::showCorrupted(const QString& reason) {
+    // The reason on a line of its own tells the teacher what to mend.
+    QString message = QString::fromLatin1(kCorrupted);
+    if (!reason.isEmpty())
+        message += u'\n' + reason;
+    platform::messages().ok(message);
 }
 
 CatalogueScreen& catalogueScreen() {

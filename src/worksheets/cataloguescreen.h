@@ -46,7 +46,8 @@ private:
     void editWorksheet();
     void openAsQuiz();
     void deleteWorksheet(const QString& title);
-    void showCorrupted();
+    // "This worksheet seems to be corrupted.", with the reason on a second line.
+    void showCorrupted(const QString& reason = QString());
 
     QString folder_;
 };

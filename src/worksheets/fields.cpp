@@ -7,41 +7,53 @@
 namespace worksheets {
 namespace {
 
-// One line's bytes without its line end. False when the file has no further line.
-bool readLine(QIODevice& file, QByteArray& line) {
+// One line's bytes without its line end, at most kMaxLineBytes of them.
+FieldRead readLine(QIODevice& file, QByteArray& line) {
     line.clear();
     char c = 0;
     if (!file.getChar(&c))
-        return false;
+        return FieldRead::End;
     for (;;) {
         if (c == '\n')
-            return true;
+            return FieldRead::Read;
         if (c == '\r') {
             char next = 0;
             if (file.peek(&next, 1) == 1 && next == '\n')
                 file.getChar(&next);
-            return true;
+            return FieldRead::Read;
         }
+        if (line.size() == kMaxLineBytes)
+            return FieldRead::TooLong;
         line.append(c);
         if (!file.getChar(&c))
-            return true; // the last line may lack its line end
+            return FieldRead::Read; // the last line may lack its line end
     }
 }
 
 } // namespace
 
-bool readField(QIODevice& file, QString& field) {
+TextEncoding readEncodingMark(QIODevice& file) {
+    static const QByteArray kMark("\xEF\xBB\xBF");
+    if (file.peek(kMark.size()) != kMark)
+        return TextEncoding::Windows1252;
+    file.skip(kMark.size());
+    return TextEncoding::Utf8;
+}
+
+FieldRead readField(QIODevice& file, QString& field, TextEncoding encoding) {
     QByteArray line;
-    if (!readLine(file, line))
-        return false;
+    const FieldRead read = readLine(file, line);
+    if (read != FieldRead::Read)
+        return read;
     qsizetype start = 0;
     while (start < line.size() && line[start] == ' ')
         ++start;
     qsizetype end = line.indexOf(',', start);
     if (end < 0)
         end = line.size();
-    field = decodeWindows1252(line.mid(start, end - start));
-    return true;
+    const QByteArray bytes = line.mid(start, end - start);
+    field = encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+    return FieldRead::Read;
 }
 
 } // namespace worksheets

@@ -3,6 +3,8 @@
 #include "worksheets/fields.h"
 #include "worksheets/safewrite.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <array>
 
@@ -92,12 +94,22 @@ QuestionSetRead readQuestionSet(QIODevice& file) {
     if (!file.isReadable())
         return {std::nullopt, QStringLiteral("The question file cannot be read.")};
 
+    const TextEncoding encoding = readEncodingMark(file);
     std::array<QString, kQuestionFileLines + 1> fields; // 1-based, like the lines
     for (int n = 1; n <= kQuestionFileLines; ++n) {
-        if (!readField(file, fields[n]))
+        switch (readField(file, fields[n], encoding)) {
+        case FieldRead::Read:
+            break;
+        case FieldRead::End:
             return {std::nullopt, QStringLiteral("The question file ends before line %1 of %2.")
                                       .arg(n)
                                       .arg(kQuestionFileLines)};
+        case FieldRead::TooLong:
+            return {std::nullopt,
+                    QStringLiteral("Line %1 of the question file is longer than %2 characters.")
+                        .arg(n)
+                        .arg(kMaxLineBytes)};
+        }
     }
 
     common::QuestionSet set;
@@ -161,6 +173,18 @@ std::optional<QString> loadQuestionSet(QIODevice& file) {
         questions.rightAnswer[n] = loaded.rightAnswer[n];
     }
     return std::nullopt;
+}
+
+QuestionFileLoad loadQuestionFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (QFileInfo::exists(path))
+            return {QuestionFileLoad::Outcome::CannotBeRead, file.errorString()};
+        return {QuestionFileLoad::Outcome::NotFound, QString()};
+    }
+    if (std::optional<QString> error = loadQuestionSet(file))
+        return {QuestionFileLoad::Outcome::Damaged, *error};
+    return {};
 }
 
 } // namespace worksheets

@@ -9,7 +9,8 @@
 //
 // Reading skips leading spaces of each field and ends a field at a comma or
 // the line end; whatever follows a comma on the same line is ignored. Lines
-// after line 72 are never read.
+// after line 72 are never read. A file that starts with a UTF-8 byte-order
+// mark is read as UTF-8.
 
 #include "common/sharedstate.h"
 
@@ -40,8 +41,8 @@ struct QuestionSetRead {
 };
 
 // Reads one set from the device's current position; on success the device
-// is left after line 72. A file that ends early or whose correct-option
-// field is not "1" to "4" is refused.
+// is left after line 72. A file that ends early, has a line longer than
+// kMaxLineBytes or whose correct-option field is not "1" to "4" is refused.
 QuestionSetRead readQuestionSet(QIODevice& file);
 
 // The exact bytes of the file for a set (slots 1 to 10). A line break inside
@@ -57,5 +58,14 @@ std::optional<QString> writeQuestionSet(const QString& path, const common::Quest
 // Loads the set from an open file into the shared question set. On failure
 // the previous set stays as it was and the reason is returned.
 std::optional<QString> loadQuestionSet(QIODevice& file);
+
+struct QuestionFileLoad {
+    enum class Outcome { Loaded, NotFound, CannotBeRead, Damaged };
+    Outcome outcome = Outcome::Loaded;
+    QString reason; // for CannotBeRead and Damaged: what the teacher can mend
+};
+
+// Opens the file, loads its set into the shared question set and closes it.
+QuestionFileLoad loadQuestionFile(const QString& path);
 
 } // namespace worksheets

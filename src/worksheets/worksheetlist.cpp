@@ -4,7 +4,6 @@
 #include "worksheets/questionfile.h"
 #include "worksheets/safewrite.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -39,8 +38,9 @@ bool lockList(QLockFile& lock) {
 
 WorksheetTitles readWorksheetTitles(QIODevice& file) {
     WorksheetTitles list;
+    const TextEncoding encoding = readEncodingMark(file);
     QString field;
-    if (!readField(file, field))
+    if (readField(file, field, encoding) != FieldRead::Read)
         return list;
     bool isNumber = false;
     const int count = field.trimmed().toInt(&isNumber);
@@ -48,7 +48,7 @@ WorksheetTitles readWorksheetTitles(QIODevice& file) {
         return list;
     list.titles.reserve(count);
     for (int i = 0; i < count; ++i) {
-        if (!readField(file, field))
+        if (readField(file, field, encoding) != FieldRead::Read)
             return list;
         list.titles << field;
     }
@@ -71,12 +71,10 @@ QString WorksheetList::path() const {
 
 WorksheetTitles WorksheetList::read() const {
     QFile file(path());
+    // Read straight from the file: a damaged list is never held whole.
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QByteArray bytes = file.readAll();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return readWorksheetTitles(buffer);
+    return readWorksheetTitles(file);
 }
 
 WorksheetList::Change WorksheetList::change(const std::function<Outcome(QStringList&)>& edit) {

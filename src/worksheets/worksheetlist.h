@@ -24,9 +24,10 @@ struct WorksheetTitles {
     bool complete = false; // the count and every title it promises were read
 };
 
-// Reads a list from the device's current position. A count that is not a
-// whole number from 0 to 1000 or fewer titles than the count leave the list
-// incomplete.
+// Reads a list from the device's current position (UTF-8 after a
+// byte-order mark). A count that is not a whole number from 0 to 1000, a
+// line longer than kMaxLineBytes or fewer titles than the count leave the
+// list incomplete.
 WorksheetTitles readWorksheetTitles(QIODevice& file);
 // The exact bytes of a list file.
 QByteArray worksheetListBytes(const QStringList& titles);

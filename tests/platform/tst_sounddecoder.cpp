@@ -88,6 +88,26 @@ private slots:
         junk.close();
         QVERIFY(!platform::decodeSoundFile(junk.fileName()));
     }
+
+    void otherFormatsNamedWavAreRefused_data() {
+        QTest::addColumn<int>("format");
+        QTest::newRow("mp3") << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
+        QTest::newRow("aiff") << (SF_FORMAT_AIFF | SF_FORMAT_PCM_16);
+        QTest::newRow("flac") << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    }
+    void otherFormatsNamedWavAreRefused() {
+        QFETCH(int, format);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("click.wav");
+        if (!writeTone(path, format))
+            QSKIP("this libsndfile cannot write the format");
+        // The library itself would decode it: only the decoder's own check refuses.
+        SF_INFO info{};
+        SNDFILE* f = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+        QVERIFY(f);
+        sf_close(f);
+        QVERIFY(!platform::decodeSoundFile(path));
+    }
 };
 
 QTEST_MAIN(SoundDecoderTest)

@@ -1,12 +1,17 @@
 #include "support/recordingprinter.h"
 
+#include <new>
+
 RecordingPrinter::RecordingPrinter(double width, double height)
     : pageWidth(width), pageHeight(height) {}
 
 void RecordingPrinter::count() {
     ++operations;
-    if (operations == failAt)
-        throw platform::PrinterError("The recording printer was told to fail.");
+    if (operations != failAt)
+        return;
+    if (failure == Failure::OutOfMemory)
+        throw std::bad_alloc();
+    throw platform::PrinterError("The recording printer was told to fail.");
 }
 
 double RecordingPrinter::width() {

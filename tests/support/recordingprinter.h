@@ -43,8 +43,11 @@ public:
     bool ended = false;
 
     // Every call through the printer interface counts as one operation.
-    // When failAt is n > 0, the n-th operation throws platform::PrinterError.
+    // When failAt is n > 0, the n-th operation throws: platform::PrinterError,
+    // or std::bad_alloc as a huge page might.
+    enum class Failure { PrinterError, OutOfMemory };
     int failAt = 0;
+    Failure failure = Failure::PrinterError;
     int operations = 0;
 
     // Width and line height under the fixed rule, in twips.

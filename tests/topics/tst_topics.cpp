@@ -15,6 +15,7 @@
 #include "worksheets/questionfile.h"
 
 #include <QtTest>
+#include <unistd.h>
 
 using namespace topics;
 using common::state;
@@ -126,8 +127,36 @@ private slots:
         sunScreen().onButtonClicked(TopicButton::MultipleChoice);
         QTRY_COMPARE(env.messages.said.size(), 2);
         QVERIFY(env.messages.said.last().contains("damaged"));
-        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("multiple"));
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("quizScreen"));
         QCOMPARE(env.sound.played.size(), 2); // the click is still heard
+
+        // The reader's reason, on a line of its own.
+        QList<QByteArray> lines =
+            worksheets::questionSetBytes(testenv::sampleQuestionSet("Sun")).split('\n');
+        lines[7] = "0\r"; // question 1's right answer
+        env.write("multiple/The Sun and other Stars.txt", lines.join('\n'));
+        sunScreen().onButtonClicked(TopicButton::MultipleChoice);
+        QTRY_COMPARE(env.messages.said.size(), 3);
+        QCOMPARE(env.messages.said.last().section('\n', 1),
+                 QStringLiteral("Question 1 has \"0\" as its right answer; it must be 1 to 4."));
+
+        // There, but not readable: a folder in the file's place, and (unless
+        // running as root, who reads anything) a file without permissions.
+        QFile::remove(env.content.filePath("multiple/The Sun and other Stars.txt"));
+        QDir().mkpath(env.content.filePath("multiple/The Sun and other Stars.txt"));
+        sunScreen().onButtonClicked(TopicButton::MultipleChoice);
+        QTRY_COMPARE(env.messages.said.size(), 4);
+        QVERIFY2(env.messages.said.last().startsWith(
+                     "The questions for \"The Sun and other Stars\" cannot be read.\n"),
+                 qPrintable(env.messages.said.last()));
+        if (geteuid() != 0) {
+            env.write("multiple/The Tides.txt", "Tides\r\n");
+            QFile::setPermissions(env.content.filePath("multiple/The Tides.txt"), {});
+            tidesScreen().onButtonClicked(TopicButton::MultipleChoice);
+            QTRY_COMPARE(env.messages.said.size(), 5);
+            QVERIFY(env.messages.said.last().contains("cannot be read"));
+        }
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("quizScreen"));
     }
 
     void tidesHasNoActivitiesAndSaysSo() {
@@ -257,6 +286,20 @@ private slots:
         QCOMPARE(env.messages.said,
                  QStringList{QStringLiteral("There was a problem printing to your printer.")});
         QCOMPARE(guideScreen().pageLabel->caption(), QStringLiteral("Page 1 of 5"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        // Running out of memory half-way through a page is not a printer
+        // error, and must still not reach the event loop.
+        RecordingPrinter printer;
+        printer.failAt = 2;
+        printer.failure = RecordingPrinter::Failure::OutOfMemory;
+        platform::setPrinterFactory([&printer] {
+            return std::unique_ptr<platform::Printer>(new BorrowedPrinter(printer));
+        });
+        guideScreen().onButtonClicked(PageButton::Print);
+        QCOMPARE(env.messages.said.last(), QStringLiteral("Printing has been cancelled."));
+        QVERIFY(!printer.ended);
+        QVERIFY(!QGuiApplication::overrideCursor()); // the hourglass is gone
     }
 };
 

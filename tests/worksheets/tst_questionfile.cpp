@@ -221,6 +221,38 @@ private slots:
             QCOMPARE(questions.questionText[n], QStringLiteral("previous"));
     }
 
+    void aLineBeyondTheBoundIsDamageAndReadingStopsThere() {
+        QList<QByteArray> lines = fileLines(questionSetBytes(sampleSet()));
+        lines[3] = QByteArray(kMaxLineBytes, 'x') + '\r'; // option A of question 1, at the bound
+        const QuestionSetRead atBound = readBytes(joinLines(lines));
+        QVERIFY(atBound.set);
+        QCOMPARE(atBound.set->optionA[1].size(), kMaxLineBytes);
+
+        lines[3] = QByteArray(10 * 1024 * 1024, 'x') + '\r'; // a 10 MB line
+        QBuffer buffer;
+        buffer.setData(joinLines(lines));
+        buffer.open(QIODevice::ReadOnly);
+        const QuestionSetRead huge = readQuestionSet(buffer);
+        QVERIFY(!huge.set);
+        QVERIFY2(huge.error.contains(QStringLiteral("Line 4")), qPrintable(huge.error));
+        // Bounded memory: nothing was read much past the bound.
+        QVERIFY2(buffer.pos() < 100 + 2 * kMaxLineBytes, qPrintable(QString::number(buffer.pos())));
+    }
+
+    void byteOrderMarkMeansUtf8() {
+        common::QuestionSet set = sampleSet(QStringLiteral("Café"));
+        set.optionB[2] = QStringLiteral("Mañana → 2°");
+        const QByteArray utf8 =
+            "\xEF\xBB\xBF" + QString::fromLatin1(questionSetBytes(set)).toUtf8();
+        // The arrow is outside the code page: the writer put "?" in its place.
+        const QuestionSetRead read = readBytes(utf8);
+        QVERIFY(read.set);
+        QCOMPARE(read.set->title, QStringLiteral("Café"));
+        QCOMPARE(read.set->optionB[2], QStringLiteral("Mañana ? 2°"));
+        // Without the mark the same bytes are Windows-1252.
+        QCOMPARE(readBytes(utf8.mid(3)).set->title, QStringLiteral("CafÃ©"));
+    }
+
     void emptyOrClosedFileIsReported() {
         QVERIFY(!readBytes(QByteArray()).error.isEmpty());
         QBuffer closed;

@@ -1,3 +1,4 @@
+#include "worksheets/fields.h"
 #include "worksheets/worksheetlist.h"
 
 #include <QBuffer>
@@ -82,6 +83,36 @@ private slots:
         QVERIFY(!readBytes(" -1 \r\n").complete);
         QVERIFY(!readBytes("many\r\n").complete);
         QVERIFY(!readBytes("").complete);
+    }
+
+    void countMustBeAWholeNumberUpToAThousand_data() {
+        QTest::addColumn<QByteArray>("count");
+        for (const char* count : {"-1", "0.5", "nan", "1001", "1e2", "", "4294967297"})
+            QTest::newRow(count) << QByteArray(count);
+    }
+    void countMustBeAWholeNumberUpToAThousand() {
+        QFETCH(QByteArray, count);
+        const WorksheetTitles read = readBytes(count + "\r\nOne\r\n");
+        QVERIFY(!read.complete);
+        QVERIFY(read.titles.isEmpty());
+        QVERIFY(readBytes(" 0 \r\n").complete);
+    }
+
+    void overlongLinesAndByteOrderMark() {
+        // A 10 MB title is damage; reading stops near the bound.
+        QByteArray bytes = " 2 \r\nOne\r\n" + QByteArray(10 * 1024 * 1024, 'x') + "\r\n";
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const WorksheetTitles read = readWorksheetTitles(buffer);
+        QVERIFY(!read.complete);
+        QCOMPARE(read.titles, QStringList({"One"}));
+        QVERIFY(buffer.pos() < 2 * kMaxLineBytes);
+        // A title at the bound is still a title.
+        QVERIFY(readBytes(" 1 \r\n" + QByteArray(kMaxLineBytes, 'x')).complete);
+
+        const WorksheetTitles utf8 = readBytes("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\nRocks\r\n");
+        QVERIFY(utf8.complete);
+        QCOMPARE(utf8.titles, QStringList({QStringLiteral("Café"), "Rocks"}));
     }
 
     void addingAppendsNewTitlesOnly() {

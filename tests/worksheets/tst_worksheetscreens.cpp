@@ -387,10 +387,23 @@ private slots:
         clickTitle(QStringLiteral("Air"));
         catalogueScreen().deleteTick->setChecked(true);
         clickTitle(QStringLiteral("Rocks"));
-        QCOMPARE(env.messages.said, QStringList(3, kCorrupted));
+        // The first line is the same for every cause; the second tells which.
+        const QString gone = kCorrupted + QStringLiteral("\nIts file could not be found.");
+        QCOMPARE(env.messages.said,
+                 QStringList({gone,
+                              kCorrupted + QStringLiteral("\nThe question file ends before line 4 "
+                                                          "of 72."),
+                              gone}));
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("quizScreen"));
         QCOMPARE(shownTitles(), QStringList({"Rocks", "Air"}));
         QCOMPARE(env.sound.played, QStringList(3, "wav\\click.wav"));
+
+        // A file that is there but cannot be opened is not "not found".
+        QDir().mkpath(contentFile(env, QStringLiteral("Rocks.txt")));
+        catalogueScreen().deleteTick->setChecked(false);
+        clickTitle(QStringLiteral("Rocks"));
+        QVERIFY2(env.messages.said.last().startsWith(kCorrupted + "\nIts file cannot be read ("),
+                 qPrintable(env.messages.said.last()));
     }
 };
 
