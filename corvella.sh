@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Corvella, builds it, and runs the program
-# ("run"), the whole test suite ("test"), or builds the Debian package into
-# out/ ("package"). Run it as a normal user: it asks for sudo only to install
-# the Debian packages that are missing.
+# ("run"), the whole test suite ("test"), the test suite under the address
+# and undefined-behaviour sanitizers ("sanitize"), or builds the Debian
+# package into out/ ("package"). Run it as a normal user: it asks for sudo
+# only to install the Debian packages that are missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +14,8 @@ packages=(build-essential cmake ninja-build pkg-config
           xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib cups poppler-utils xdotool)
 # Making and checking the Debian package.
 packaging=(dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils)
+# The sanitizer build of the tests.
+sanitizing=(clang)
 
 install_missing() {
     local missing=() p
@@ -31,8 +34,10 @@ command=${1:-run}
 case "$command" in
     package) install_missing "${packages[@]}" "${packaging[@]}"
              exec tools/package/build_package.sh out ;;
+    sanitize) install_missing "${packages[@]}" "${sanitizing[@]}"
+              exec tools/sanitize/run_sanitized_tests.sh build-sanitize ;;
     run|test) install_missing "${packages[@]}" ;;
-    *)       echo "usage: $0 [run|test|package]" >&2; exit 2 ;;
+    *)       echo "usage: $0 [run|test|package|sanitize]" >&2; exit 2 ;;
 esac
 
 build=build

@@ -18,7 +18,7 @@ constexpr qint64 kMaxPicturePixels = 2048 * 2048;
 
 // Placeable metafiles start with their key; plain ones with a header of 9
 // words, in memory (1) or on disk (2).
-bool isMetafile(const QByteArray& head) {
+bool startsLikeMetafile(const QByteArray& head) {
     return head.startsWith(QByteArray("\xD7\xCD\xC6\x9A", 4)) ||
            head.startsWith(QByteArray("\x01\x00\x09\x00", 4)) ||
            head.startsWith(QByteArray("\x02\x00\x09\x00", 4));
@@ -36,7 +36,7 @@ Picture Picture::load(const QString& contentPath) {
     picture.path_ = contentPath;
     // The contents decide the format, not the name.
     const QString file = resolveContentPath(contentPath);
-    if (isMetafile(fileHead(file))) {
+    if (startsLikeMetafile(fileHead(file))) {
         picture.metafile_ = wmf::Document::load(file);
         return picture;
     }

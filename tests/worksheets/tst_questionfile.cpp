@@ -1,4 +1,5 @@
 #include "common/sharedstate.h"
+#include "worksheets/fields.h"
 #include "worksheets/questionfile.h"
 
 #include <QBuffer>

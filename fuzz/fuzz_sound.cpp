@@ -1,0 +1,20 @@
+// libFuzzer target: any bytes as a sound file, through a scratch file in a
+// private folder. See readerchecks.h for what must hold.
+
+#include "readerchecks.h"
+
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir scratch;
+    const QString broken = fuzzchecks::checkSound(
+        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), scratch.path());
+    if (!broken.isEmpty()) {
+        std::fprintf(stderr, "sound: %s\n", qPrintable(broken));
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+// libFuzzer target: any bytes as the worksheet list. See readerchecks.h for
+// what must hold.
+
+#include "readerchecks.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString broken = fuzzchecks::checkWorksheetList(
+        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    if (!broken.isEmpty()) {
+        std::fprintf(stderr, "worksheet list: %s\n", qPrintable(broken));
+        std::abort();
+    }
+    return 0;
+}
