@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Corvella, builds it, and runs the program
 # ("run"), the whole test suite ("test"), the test suite under the address
 # and undefined-behaviour sanitizers ("sanitize"), or builds the Debian

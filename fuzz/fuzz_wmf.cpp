@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: parse any bytes as a metafile and play the result onto a
 // small image. Any crash, sanitizer report, hang or runaway allocation is a bug.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as the worksheet list. See readerchecks.h for
 // what must hold.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every reader of outside files must keep, whatever the bytes: each
 // check feeds one input to one reader and returns the property it broke, or

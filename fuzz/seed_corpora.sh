@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Seeds the fuzzing corpora from the shipped content, plus a few edge cases
 # the readers must handle. Fuzzing runs add their finds beside these.
 set -euo pipefail

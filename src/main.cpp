@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Corvella: the program starts on the title screen; everything afterwards
 // happens in the event loop. The command line may ask for help, the version
 // or a window scaled to fit the display instead.

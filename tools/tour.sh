@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The screen tour: builds the program, walks it through every screen on a
 # private display and saves a picture of each into a folder.
 #   tools/tour.sh [FOLDER]        (default: build/tour)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drag benchmark: one pointer move over a dragged label, from the event to
 // the repainted frame, and one drop with its snap, count and repaint, on the
 // timeline activity. Runs offscreen unless a display is given.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen benchmark: how long the screens take to open and change, painting
 // included. Runs offscreen unless a display is given.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt Widgets window of 800 by 600 holding a
 // label and a button, built with the same flags as the program. The outside
 // start-up benchmark races the program against it.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up as an X client sees it, against a bare Qt window.
 
 Starts a private Xvfb, then launches each program in turn (alternating, so

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up measured from outside the program: the title screen against a bare
 # Qt window, on a private Xvfb, in alternating runs. Build both first:
 #   cmake --build BUILD --target corvella startup_bare_window

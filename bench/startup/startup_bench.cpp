@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark: runs the program N times with its start-up probe on and
 // reports, as medians, the time from process start to the first painted title
 // screen and to the first painted menu, and the peak memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays each corpus file onto a screen-sized image many times and prints the
 // median time per play. Not a test: the numbers depend on the machine.
 //

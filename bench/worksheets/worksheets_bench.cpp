@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets benchmark: the teacher's two waits with a list of 1000
 // worksheets, as medians over many runs:
 //   - opening the catalogue: loading the screen (which reads the list and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the four drag-and-drop activity screens show, as data: the scale or
 // the pictures, the texts, the boxes with their answers and the labels'

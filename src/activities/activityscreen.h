@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drag-and-drop activity screen, built from its layout: the pupil drags
 // labels into boxes with the mouse, one finger or the keys; "Check Score"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ordering activity of "The Sun and other Stars": names of large numbers
 // matched to the numbers written in figures.

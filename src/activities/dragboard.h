@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the drag-and-drop activities, without widgets: where each
 // label lies, how it follows the pointer, where a drop snaps it, when "Check

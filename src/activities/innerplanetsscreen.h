@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labelling activity of "Life on Earth": the bodies of the inner solar
 // system and their fitness for life.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving a label with the keys: the arrows step through the boxes, in the
 // order they stand on the screen (left to right, then top to bottom), and the

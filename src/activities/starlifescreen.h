@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labelling activity of "The Sun and other Stars": the stages in the life
 // cycle of a star like the Sun.

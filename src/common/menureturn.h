@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way back to the main menu from a screen the menu opened. The menu
 // belongs to the shell, above every screen, so the shell implements this.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common look of every full-size screen: size, caption, background,
 // centred on the display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Application-wide state shared by the screens. Lives for the whole run and
 // starts empty (false, 0 or the empty string).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look the screens share: colours, font families and the size of the
 // text buttons along the screen edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program window: one desktop window of the common size in which the
 // full-size screens stack.

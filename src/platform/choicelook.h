@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Option buttons and tick boxes whose indicator is drawn in proportion to
 // their text, about the height of a capital letter, in the text's colour: an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fit to screen: Qt's own device-pixel scaling enlarges every window, its
 // text, pictures and pages alike, while the program keeps working in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object of the program. Every event, timer tick and click
 // handler runs inside its notify(); an exception that a handler lets out is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Content paths such as "wav\click.wav" or "images\tidesm.jpg" name files in
 // the content folder. Backslashes separate folders, and each folder and file

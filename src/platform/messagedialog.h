@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message box in the program's own look: its blue, yellow text in Tahoma at
 // a readable size, flat text buttons without icons, lines wrapped at an even

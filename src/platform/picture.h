@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture loaded from a content path: a raster image (JPEG, BMP, GIF) or a
 // metafile, told apart by their contents. A missing or unreadable file, any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture and image boxes: show a picture by content path, clipped at the
 // top-left (a picture box), sized to the picture (an image box), or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer as the printing screens see it: a page measured in twips with a
 // print position that advances line by line, fonts and colours that stay in

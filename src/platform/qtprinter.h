@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer layer on Qt: prints on the default printer without a dialog,
 // or into a PDF file. Failures are thrown as PrinterError.

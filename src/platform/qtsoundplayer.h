@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays WAV files through Qt Multimedia. Decoded sounds are cached so a click
 // plays at once. Without a sound device it stays silent and warns once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A screen: a window of named controls laid out in twips. Full-size screens
 // stack inside the one program window, so the one shown last covers the

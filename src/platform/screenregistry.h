@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One application-wide instance per screen, reached by name. Touching a
 // screen creates it and runs its load steps without showing it.

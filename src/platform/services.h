@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outside world as the screens reach it: sound, message boxes, the
 // printer and the end of the program. Tests install recording versions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decodes a WAV file of any encoding older content uses (8- and 16-bit PCM,
 // IMA and MS ADPCM, u-law, A-law...) into 16-bit samples.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that serves both as text and as a text button: caption, font,
 // colours, an opaque or transparent background, an optional single-line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screens are laid out in twips; widgets are placed in device-independent
 // pixels. Conversion happens only where a widget is placed.

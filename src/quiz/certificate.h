@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The certificate printed after a perfect score: a "Well Done" banner at the
 // top and bottom, the product title, the subject, "Excellent Work", the

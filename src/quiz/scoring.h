@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the results screen and the wrong-answers list say about a score, and
 // which reward sound it earns. Plain functions, so the wordings can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line. Without arguments the program starts as it always has;
 // --fit starts it scaled to fill the display; --help and --version answer on

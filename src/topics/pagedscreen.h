@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common build of the notes screen and the teachers' guide: the page on
 // screen, its print version, the page label and four text buttons, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue's pages: 24 titles a page (two columns of 12), pages counted
 // from 0. The list holds 1000 titles, so the last page is page 41 (shown as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The field reading of the program's data files: one field per line, leading
 // spaces skipped, a comma or the line end (CR LF, LF or CR) ending the field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet list as the screens share it: `worksheetCount` titles in
 // `worksheetTitles`, numbered from 1 as the list numbers them.

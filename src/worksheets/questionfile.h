@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question file: one multiple-choice set as 72 lines of Windows-1252
 // text, one field per line, CR LF line ends.

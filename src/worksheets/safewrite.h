@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file so that a crash, a power cut or a full disk half-way
 // leaves the old file as it was: the new bytes go into a file beside it,

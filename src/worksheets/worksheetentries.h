@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the teacher types into the wizard: a title, ten questions, four
 // options a question and one tick a question for the right option. Here are

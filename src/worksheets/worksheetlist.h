@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet list "track.txt" in the worksheets folder: the number of
 // titles N on the first line (written " N "), then the N titles, one a line,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed worksheet: a header line, the quiz heading and the set's title
 // centred in large type, then the ten questions with their options in two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a teacher's worksheet: its question file, then its title in the
 // worksheet list. Both are replaced whole, so a failure leaves the old file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where teachers' worksheets and their list are kept. The content folder may
 // be read-only (installed, or a locked-down school image) and a school may

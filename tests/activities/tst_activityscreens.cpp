@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four activity screens run offscreen with real pointer, touch and key
 // events, from the topic screens to the results screen.
 

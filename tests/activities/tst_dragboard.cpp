@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag-and-drop rules: zones, snapping, the placement count, the three
 // buttons and stacking, on the four activities' own layouts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture and sound the screens name exists in the shipped content
 // folder, decodes with the program's own readers and has the size the
 // layout needs.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading the program's content files the way the program does, so that a
 journey knows the right answers and can check what was written."""
 

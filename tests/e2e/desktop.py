@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop for the end-to-end tests: an Xvfb display, a session
 bus and an accessibility bus with its registry, all under one private runtime
 folder. Every process is started in a process group of its own and ended by

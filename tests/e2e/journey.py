@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The base of every end-to-end journey.
 
 The journeys of one process share one private desktop (display, session

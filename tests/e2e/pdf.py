@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a printed job holds, read with poppler's tools."""
 
 import re

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private print server for the end-to-end tests: Debian's cupsd with its
 own configuration, state, spool and log folders, a Unix socket as its only
 listener, and one raw default queue whose backend writes each job to a file.

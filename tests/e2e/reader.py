@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads and drives the running program through the accessibility bus, as a
 screen reader does: buttons are pressed by caption, labels are read by their
 text, and only what is showing counts. Every wait polls with a deadline."""

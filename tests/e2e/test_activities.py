@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The four drag-and-drop activities completed as pupils complete them: two
 with real pointer drags through the display, two from the keyboard alone,
 each scored on the results screen."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every notes set, the guide and the topic screens reached from the menu,
 paged from the first page to the last as a screen reader user does."""
 

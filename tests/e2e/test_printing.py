@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Printing through a real print server: notes and guide pages reach the
 printer as vector pages, and a missing print server is reported once and
 changes nothing else."""

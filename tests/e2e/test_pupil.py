@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A pupil's journeys: from the title screen through a topic's key facts and
 its quiz to the results, the certificate on the printer or the list of
 wrong answers."""

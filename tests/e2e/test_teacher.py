@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A teacher's journey: a worksheet written in the wizard and saved, found in
 the catalogue, opened as a quiz, printed, edited and deleted."""
 

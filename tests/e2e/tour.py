@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The screen tour: walks the program through every screen, as the journeys
 do, and saves a picture of the display at each into CORVELLA_TOUR_DIR, for
 reviewing the look of the whole program at once. Run by tools/tour.sh.

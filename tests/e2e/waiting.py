@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Waiting on conditions with a deadline, never for a fixed time."""
 
 import time

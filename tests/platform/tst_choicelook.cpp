@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Option buttons and tick boxes as a pupil sees them: an indicator about as
 // tall as the capitals of its text, plainly filled or ticked when chosen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scale of fit to screen: the largest that keeps the window's shape on
 // the display, and how it joins a scale the environment already asks for.
 

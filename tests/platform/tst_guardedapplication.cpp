@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An exception that a handler lets out is stopped by the application object
 // and reported; the program goes on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Content paths resolve with backslashes and regardless of case.
 
 #include "platform/mediapaths.h"

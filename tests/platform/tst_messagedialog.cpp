@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes: the program's words, title and buttons, answered by Enter
 // and Escape, read out as alerts, and wrapped into even lines.
 

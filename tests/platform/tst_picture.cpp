@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures are told apart by their contents, and a raster picture that
 // declares more pixels than any screen could show is refused before it is
 // decoded.

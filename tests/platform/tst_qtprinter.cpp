@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer layer on Qt, printing into a PDF: text and metafile pages stay
 // vector (fonts, not a bitmap of the screen), and the print position moves
 // as the printing routines expect.

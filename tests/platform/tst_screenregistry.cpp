@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Touching a screen loads it once without showing it; unloading destroys
 // it, also from inside its own handler, and the next touch makes a fresh one.
 

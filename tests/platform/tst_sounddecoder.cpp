@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound decoder reads every encoding older content uses into 16-bit
 // samples. The test files are made here with libsndfile's own encoders.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard-focus ring of a text button lies clear of its letters.
 
 #include "platform/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One executable for the quiz's plain logic; each class runs in turn.
 #include <QGuiApplication>
 

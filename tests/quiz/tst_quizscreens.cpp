@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz, the results screen and the wrong-answers list, run offscreen.
 
 #include "common/sharedstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what starts the program, what only answers on the
 // terminal, and what is refused.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fit to screen: the program scaled as a whole. CTest runs this twice, at
 // scale 1 and at the scale that fits a 1920 by 1080 display
 // (CORVELLA_TEST_SCALE), set up as the program's --fit sets it up. Clicks

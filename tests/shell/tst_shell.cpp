@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: title screen, backdrop, main menu, where windows
 // land, animations, sound switch and the start-up reading of the worksheet list.
 // The tests run on an offscreen display of 1024 by 768 pixels (see main()).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small valid metafile for tests that need a page: a placeable header
 // (1440 units to the inch), one rectangle, and the end record.

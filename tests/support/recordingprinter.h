@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer for tests: records what a printing routine draws instead of
 // printing it, and can be told to fail.

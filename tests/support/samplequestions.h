@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A question set for tests: questions "Question number1?" to
 // "Question number10?", options "a" to "d", right answers A, B, C, D, A, B...

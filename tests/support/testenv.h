@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles for the outside world and a fresh-run fixture: screens run
 // offscreen and the tests see what was played, said and ended.

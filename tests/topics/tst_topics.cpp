@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topic screens, the notes screen and the teachers' guide.
 
 #include "common/sharedstate.h"

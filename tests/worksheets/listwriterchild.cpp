@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheets test run as a child process, to change a worksheet list
 // from a second process:
 //   --add-titles FOLDER PREFIX N   waits for a line on stdin, then adds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One executable for the worksheet tests; each class runs in turn. The same
 // executable also serves as a second process writing a worksheet list.
 #include "listwriterchild.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/sharedstate.h"
 #include "worksheets/fields.h"
 #include "worksheets/questionfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question sets shipped with the program: well formed, and every text
 // fits the label that shows it.
 #include "platform/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wizard and the catalogue, run offscreen, with the menu items that
 // open them and the quiz's worksheet printing.
 

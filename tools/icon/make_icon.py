@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Corvella's application icon: the Earth with the Moon beside it on a
 night sky, in the program's own dark blue. Writes the scalable SVG and a PNG
 for each size of the hicolor theme into desktop/icons/. Small sizes get their

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures and rate changes shared by the sound generator and its check:
 loudness as listeners judge it (ITU-R BS.1770: K-weighting and gating), true
 peak between samples (4x oversampling), what is left on a small loudspeaker

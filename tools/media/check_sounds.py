@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the files in media/wav as a listener would hear them: every reward at
 the common loudness, the interface clicks at their own quieter level, no
 clipping, nothing lost on a small loudspeaker, and no aliasing in the sounds

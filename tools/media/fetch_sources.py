@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Copy the few outside maps we use from their Debian packages into sources/,
 downscaled or cropped to what the generators need, so the repository stays small.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The publisher's logo for the acknowledgements page: a quill dipping into a
 mere, whose ripples spread for ever (20 GIF frames, a seamless half-second
 loop), and the static name plate. Both sit on the page's blue."""

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remake every picture, animation and sound in media/ from the committed
 # sources, then check the sounds. Needs Debian's python3-numpy, python3-scipy,
 # python3-pil, librsvg2-bin (rsvg-convert), fluidsynth and fluid-soundfont-gm,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared helpers for the media generators: paths, saving, noise, glows and a
 sphere renderer that drapes an equirectangular map over an orthographic globe."""
 import os

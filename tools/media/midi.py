@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Write small General MIDI files and render them with fluidsynth and the
 General MIDI soundfont, for the musical sounds."""
 import os

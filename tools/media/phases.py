@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The title animation: the Moon through one month as seen from the northern
 hemisphere. Frame i is day i/28 of the month: 00 new, 07 first quarter (lit
 on the right), 14 full, 21 last quarter (lit on the left). Earthshine keeps

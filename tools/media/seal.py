@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The "Life on Earth" topic picture (and its quiz thumbnail): a seal pup on
 sea ice under a pale polar sky, a home where only well-adapted life thrives.
 The pup is public-domain clip art (see media/CREDITS.md); the scene is drawn here."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every sound of the program: short interface clicks and the reward sounds
 played on the results screen. Musical ones are General MIDI phrases rendered
 with fluidsynth; the rest are synthesised here, at four times the file rate so

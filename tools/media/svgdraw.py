@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Render SVG drawn in code with rsvg-convert, for the illustrated pictures."""
 import io
 

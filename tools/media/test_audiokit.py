@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of the sound measures and of the generator's levelling and noise, on
 signals whose right answers are known. Run: python3 -m unittest test_audiokit"""
 import unittest

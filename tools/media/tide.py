@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tides topic picture (and its quiz thumbnail): a beach at low tide on a
 calm evening. The sea has drawn back, a boat rests on the wet sand, and a line
 of seaweed and a dark band on the rocks and posts show where high water

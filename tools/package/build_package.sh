@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this source tree the Debian way
 # (dpkg-buildpackage on a clean copy) and puts the results in OUTDIR
 # (default: out/). Runs as a normal user; the build dependencies must be

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the packages that build_package.sh left in OUTDIR (default: out/):
 # lintian on the whole upload, the menu entry and the AppStream description
 # as installed, the screenshots it names, and the installed program itself,

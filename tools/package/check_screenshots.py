@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that the screenshots an AppStream metainfo file names are the ones
 kept in the repository: each address ends in the name of a PNG file in the
 screenshots folder whose size is the one stated, one screenshot is the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every page to PNG for checking by eye: render.sh WMFRENDER OUTDIR
 # (screen pages at 96 dpi, print pages at 100 dpi).
 set -e

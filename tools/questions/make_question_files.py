@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the shipped question files and the empty worksheet list.
 
 Reads questions.txt beside this script and writes, into media/multiple, one

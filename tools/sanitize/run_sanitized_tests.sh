@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and its tests with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer into the given folder and runs the C++ tests
 # there; any sanitizer report fails a test, and so this script. The

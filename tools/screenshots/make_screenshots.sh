@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the screenshots that the AppStream description shows, from the real
 # screens drawn offscreen by the screens benchmark:
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wmfrender IN.wmf OUT.png [--dpi N] [--background COLOR]: plays a metafile
 // into a PNG at its natural size, for content authors and tests. White
 // pictures show on another background (a name or #rrggbb, or "transparent").

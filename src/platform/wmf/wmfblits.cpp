@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmaps and raster operations: PATBLT, the blits with and without a
 // bitmap, STRETCHDIB and SETDIBTODEV.
 

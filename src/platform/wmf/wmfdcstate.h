@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device context a metafile draws through: mapping, selected objects,
 // colours, modes, current position and clip. SAVEDC copies it whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoding of the bitmaps that metafile records carry: device-independent
 // bitmaps (all depths, colour masks, run-length compression) and the old

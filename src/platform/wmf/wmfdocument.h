@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A parsed Windows Metafile that can be played onto any QPainter: the screen,
 // an image, or a printer (where it stays vector).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window and viewport of a device context: how logical coordinates map
 // into page coordinates (the units of the picture's frame).

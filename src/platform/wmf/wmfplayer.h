@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the records of a document through a device-context state machine onto
 // a QPainter. Coordinates are mapped to the painter's own coordinates here, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bounds-checked little-endian reading of record parameters. A read past the
 // end yields zero and marks the reader failed, so a handler can read all its

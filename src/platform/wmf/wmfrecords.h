@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record layer: splits a metafile into its headers and a checked list of
 // records. Nothing here interprets record parameters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines, polygons, rectangles, ellipses, arcs, pixels and regions.
 
 #include "platform/wmf/wmfplayer.h"

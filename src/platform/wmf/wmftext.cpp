@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wmf/wmftext.h"
 
 #include "platform/wmf/wmfobjects.h"

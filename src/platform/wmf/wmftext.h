@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text of the text records: bytes in the font's character set become Unicode,
 // unit by unit so that each character keeps its byte position (the dx arrays

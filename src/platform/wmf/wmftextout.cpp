@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEXTOUT and EXTTEXTOUT: fonts at device size, alignment, dx arrays,
 // escapement, opaque and clipped rectangles.
 

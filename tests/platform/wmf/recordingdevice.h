@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A paint device that records what a painter draws on it, in device
 // coordinates, so tests can check numbers without depending on fonts or on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real files from several producers: each plays to its end (or stops cleanly
 // at its damage), and chosen numbers match what their records prescribe.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap decoding: every depth, colour tables and masks, run-length
 // compression, both row orders, and refusal of impossible headers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player against hand-computed numbers: mapping, shapes, text, bitmaps,
 // clipping and the object table, recorded without fonts or rasterisation.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input: not a metafile, truncated, impossible sizes and counts, huge
 // bitmaps, deep nesting, object floods. Each draws what came before the
 // damage, or nothing, and never crashes.
