@@ -101,10 +101,11 @@ QString checkWorksheetList(const QByteArray& bytes) {
             return QStringLiteral("a title holds a field's end");
         if (title.size() > worksheets::kMaxLineBytes)
             return QStringLiteral("a title beyond the line bound");
-        expected << inCodePage(title);
+        expected << (read.encoding == worksheets::TextEncoding::Utf8 ? title : inCodePage(title));
     }
     const worksheets::WorksheetTitles again =
-        readFrom(worksheets::worksheetListBytes(read.titles), worksheets::readWorksheetTitles);
+        readFrom(worksheets::worksheetListBytes(read.titles, read.encoding),
+                 worksheets::readWorksheetTitles);
     if (!again.complete || again.titles != expected)
         return QStringLiteral("written list reads back changed");
     return {};

@@ -4,6 +4,7 @@
 #include "worksheets/questionfile.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 
 namespace worksheets {
 namespace {
@@ -31,6 +32,13 @@ FieldRead readLine(QIODevice& file, QByteArray& line) {
     }
 }
 
+// A field is text in mid-file: a byte-order mark at its start is a character
+// of the title, kept so that the list is written back as it was read.
+QString decodeUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 } // namespace
 
 TextEncoding readEncodingMark(QIODevice& file) {
@@ -53,7 +61,7 @@ FieldRead readField(QIODevice& file, QString& field, TextEncoding encoding) {
     if (end < 0)
         end = line.size();
     const QByteArray bytes = line.mid(start, end - start);
-    field = encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+    field = encoding == TextEncoding::Utf8 ? decodeUtf8(bytes) : decodeWindows1252(bytes);
     return FieldRead::Read;
 }
 

@@ -40,6 +40,7 @@ bool lockList(QLockFile& lock) {
 WorksheetTitles readWorksheetTitles(QIODevice& file) {
     WorksheetTitles list;
     const TextEncoding encoding = readEncodingMark(file);
+    list.encoding = encoding;
     QString field;
     if (readField(file, field, encoding) != FieldRead::Read)
         return list;
@@ -57,10 +58,12 @@ WorksheetTitles readWorksheetTitles(QIODevice& file) {
     return list;
 }
 
-QByteArray worksheetListBytes(const QStringList& titles) {
-    QByteArray bytes = ' ' + QByteArray::number(titles.size()) + " \r\n";
+QByteArray worksheetListBytes(const QStringList& titles, TextEncoding encoding) {
+    const bool utf8 = encoding == TextEncoding::Utf8;
+    QByteArray bytes = utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    bytes += ' ' + QByteArray::number(titles.size()) + " \r\n";
     for (const QString& title : titles)
-        bytes += encodeWindows1252(title) + "\r\n";
+        bytes += (utf8 ? title.toUtf8() : encodeWindows1252(title)) + "\r\n";
     return bytes;
 }
 
@@ -99,7 +102,7 @@ WorksheetList::Change WorksheetList::change(const std::function<Outcome(QStringL
     result.titles = current.titles;
     result.outcome = edit(result.titles);
     if (result.outcome == Outcome::Changed || !QFile::exists(path())) {
-        if (auto error = replaceFile(path(), worksheetListBytes(result.titles))) {
+        if (auto error = replaceFile(path(), worksheetListBytes(result.titles, current.encoding))) {
             result.outcome = Outcome::Failed;
             result.titles = current.titles;
             result.error = *error;

@@ -10,6 +10,8 @@
 // file "track.lock" around its read-change-write and reads the list again
 // under it; the list is replaced whole, never rewritten in place.
 
+#include "worksheets/fields.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -23,6 +25,9 @@ constexpr int kMaxWorksheets = 1000;
 struct WorksheetTitles {
     QStringList titles;    // as many as could be read
     bool complete = false; // the count and every title it promises were read
+    // A list an editor saved as UTF-8 is written back as UTF-8, so that no
+    // title loses a letter the code page lacks.
+    TextEncoding encoding = TextEncoding::Windows1252;
 };
 
 // Reads a list from the device's current position (UTF-8 after a
@@ -31,7 +36,8 @@ struct WorksheetTitles {
 // list incomplete.
 WorksheetTitles readWorksheetTitles(QIODevice& file);
 // The exact bytes of a list file.
-QByteArray worksheetListBytes(const QStringList& titles);
+QByteArray worksheetListBytes(const QStringList& titles,
+                              TextEncoding encoding = TextEncoding::Windows1252);
 
 class WorksheetList {
 public:

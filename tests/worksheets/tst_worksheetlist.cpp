@@ -116,6 +116,24 @@ private slots:
         QCOMPARE(utf8.titles, QStringList({QStringLiteral("Café"), "Rocks"}));
     }
 
+    void aListSavedAsUtf8StaysUtf8() {
+        // Letters the code page lacks survive a change made by the program,
+        // and so does a mark that begins a title on a later line.
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        writeBytes(list.path(), "\xEF\xBB\xBF 2 \r\n\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA\r\n\xEF\xBB\xBF 2\r\n");
+        const QString boat = QStringLiteral("Łódź");
+        const QString marked = QChar(0xFEFF) + QStringLiteral(" 2");
+        QCOMPARE(list.read().titles, QStringList({boat, marked}));
+        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Changed);
+        QCOMPARE(fileBytes(list.path()), QByteArray("\xEF\xBB\xBF 3 \r\n\xC5\x81\xC3\xB3"
+                                                    "d\xC5\xBA\r\n"
+                                                    "\xEF\xBB\xBF 2\r\nRocks\r\n"));
+        QCOMPARE(list.remove(boat).outcome, Outcome::Changed);
+        QCOMPARE(list.read().titles, QStringList({marked, "Rocks"}));
+    }
+
     void addingAppendsNewTitlesOnly() {
         QTemporaryDir dir;
         WorksheetList list(dir.path());
