@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHash>
 
 namespace platform {
 
@@ -20,6 +21,28 @@ void registerFonts() {
             return;
         }
     }
+}
+
+QString installedFamily(const QString& family) {
+    static QHash<QString, QString> resolved;
+    if (const auto known = resolved.constFind(family); known != resolved.cend())
+        return *known;
+    static const QHash<QString, QString> standIns = {
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+    };
+    // The plain list of families: QFontDatabase::hasFamily would ask
+    // fontconfig to resolve aliases, the very search this avoids.
+    const auto installed = [](const QString& name) {
+        static const QStringList families = QFontDatabase::families();
+        return families.contains(name, Qt::CaseInsensitive);
+    };
+    QString answer = family;
+    const QString standIn = standIns.value(family);
+    if (!standIn.isEmpty() && !installed(family) && installed(standIn))
+        answer = standIn;
+    resolved.insert(family, answer);
+    return answer;
 }
 
 } // namespace platform

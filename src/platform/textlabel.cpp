@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/textlabel.h"
 
+#include "platform/fonts.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -25,7 +27,7 @@ void TextLabel::setCaption(const QString& caption) {
 }
 
 void TextLabel::setFontSpec(const QString& family, double points, bool bold) {
-    QFont f(family);
+    QFont f(installedFamily(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     setFont(f);

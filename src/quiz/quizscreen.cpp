@@ -6,6 +6,7 @@
 #include "common/sound.h"
 #include "common/style.h"
 #include "platform/choicelook.h"
+#include "platform/fonts.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
@@ -51,7 +52,7 @@ QuizScreen::QuizScreen() : Screen(QStringLiteral("quizScreen"), Kind::FullSize) 
         auto* option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("optionButtons"));
         placeTwips(option, 2400, 5400 + 600 * (choice - 1), 6975, 525);
-        QFont f(style::kTimes);
+        QFont f(platform::installedFamily(style::kTimes));
         f.setPointSizeF(20.25);
         option->setFont(f);
         QPalette p = option->palette();

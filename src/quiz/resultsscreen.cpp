@@ -6,6 +6,7 @@
 #include "common/sharedstate.h"
 #include "common/sound.h"
 #include "common/style.h"
+#include "platform/fonts.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
@@ -79,7 +80,7 @@ ResultsScreen::ResultsScreen() : Screen(QStringLiteral("resultsScreen"), Kind::F
     nameEdit->setAccessibleName(QStringLiteral("Your name"));
     placeTwips(nameEdit, 3120, 6600, 5760, 615);
     nameEdit->setMaxLength(kLongestName);
-    QFont nameFont(style::kTimes);
+    QFont nameFont(platform::installedFamily(style::kTimes));
     nameFont.setPointSizeF(24);
     nameEdit->setFont(nameFont);
     nameEdit->hide();

@@ -5,6 +5,7 @@
 #include "common/sound.h"
 #include "common/style.h"
 #include "platform/choicelook.h"
+#include "platform/fonts.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -87,7 +88,7 @@ QLineEdit* WizardScreen::addBox(const QString& name, double left, double top, do
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     placeTwips(box, left, top, width, height);
-    QFont font(style::kTimes);
+    QFont font(platform::installedFamily(style::kTimes));
     font.setPointSizeF(points);
     box->setFont(font);
     box->setMaxLength(maxLength);

@@ -1,16 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard-focus ring of a text button lies clear of its letters.
+// The keyboard-focus ring of a text button lies clear of its letters; the
+// families the screens name resolve to the faces fontconfig would choose.
 
 #include "platform/fonts.h"
 #include "platform/screen.h"
 #include "platform/textlabel.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QtTest>
 
 class TextLabelTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::registerFonts(); }
+
+    // The shortcut past fontconfig's search lands on the very face the
+    // search finds, whichever fonts this machine has.
+    void namedFamiliesResolveToTheFacesFontconfigPicks() {
+        for (const char* named : {"Times New Roman", "Arial", "Tahoma", "No Such Family"}) {
+            const QString family = QString::fromLatin1(named);
+            const QString installed = platform::installedFamily(family);
+            QCOMPARE(QFontInfo(QFont(installed)).family(), QFontInfo(QFont(family)).family());
+        }
+        QCOMPARE(platform::installedFamily(QStringLiteral("No Such Family")),
+                 QStringLiteral("No Such Family"));
+        if (QFontDatabase::hasFamily(QStringLiteral("Liberation Serif")) &&
+            !QFontDatabase::hasFamily(QStringLiteral("Times New Roman"))) {
+            QCOMPARE(platform::installedFamily(QStringLiteral("Times New Roman")),
+                     QStringLiteral("Liberation Serif"));
+            platform::TextLabel label(nullptr, 0);
+            label.setFontSpec(QStringLiteral("Times New Roman"), 12, true);
+            QCOMPARE(label.font().family(), QStringLiteral("Liberation Serif"));
+            QVERIFY(label.font().bold());
+        }
+    }
 
     // A menu item's text starts at the very top of the label, so the ring is
     // drawn around the outside: it changes no pixel of the label itself, and
