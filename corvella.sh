@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Corvella, builds it, and runs the program
 # ("run"), the whole test suite ("test"), the test suite under the address
-# and undefined-behaviour sanitizers ("sanitize"), or builds the Debian
-# package into out/ ("package"). Run it as a normal user: it asks for sudo
-# only to install the Debian packages that are missing.
+# and undefined-behaviour sanitizers followed by a minute of each fuzzing
+# target ("sanitize"), or builds the Debian package into out/ ("package").
+# Run it as a normal user: it asks for sudo only to install the Debian
+# packages that are missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,8 +16,9 @@ packages=(build-essential cmake ninja-build pkg-config
           xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib cups poppler-utils xdotool)
 # Making and checking the Debian package.
 packaging=(dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils)
-# The sanitizer build of the tests.
-sanitizing=(clang)
+# The sanitizer build of the tests and the fuzzing targets (the runtimes,
+# and the symbolizer that names functions in their reports).
+sanitizing=(clang libclang-rt-14-dev llvm)
 
 install_missing() {
     local missing=() p

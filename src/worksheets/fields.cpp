@@ -33,10 +33,14 @@ FieldRead readLine(QIODevice& file, QByteArray& line) {
 }
 
 // A field is text in mid-file: a byte-order mark at its start is a character
-// of the title, kept so that the list is written back as it was read.
-QString decodeUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+// of the title, kept so that the list is written back as it was read. Bytes
+// that are not UTF-8 are damage: read as replacement characters, they would
+// be written back as other, longer text.
+bool decodeUtf8(const QByteArray& bytes, QString& text) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                       QStringConverter::Flag::Stateless);
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 
 } // namespace
@@ -61,8 +65,11 @@ FieldRead readField(QIODevice& file, QString& field, TextEncoding encoding) {
     if (end < 0)
         end = line.size();
     const QByteArray bytes = line.mid(start, end - start);
-    field = encoding == TextEncoding::Utf8 ? decodeUtf8(bytes) : decodeWindows1252(bytes);
-    return FieldRead::Read;
+    if (encoding == TextEncoding::Windows1252) {
+        field = decodeWindows1252(bytes);
+        return FieldRead::Read;
+    }
+    return decodeUtf8(bytes, field) ? FieldRead::Read : FieldRead::NotText;
 }
 
 } // namespace worksheets

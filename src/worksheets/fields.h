@@ -27,6 +27,7 @@ enum class FieldRead {
     Read,    // the field is in `field`
     End,     // the file has no further line
     TooLong, // the line is longer than kMaxLineBytes
+    NotText, // a file marked as UTF-8 holds a line that is not UTF-8
 };
 
 // Reads the next line's field.

@@ -110,6 +110,11 @@ QuestionSetRead readQuestionSet(QIODevice& file) {
                     QStringLiteral("Line %1 of the question file is longer than %2 characters.")
                         .arg(n)
                         .arg(kMaxLineBytes)};
+        case FieldRead::NotText:
+            return {std::nullopt,
+                    QStringLiteral("Line %1 of the question file is not UTF-8 text, though the "
+                                   "file begins with the UTF-8 mark.")
+                        .arg(n)};
         }
     }
 
@@ -138,6 +143,11 @@ QByteArray questionSetBytes(const common::QuestionSet& set) {
     const auto textLine = [&](const QString& text) { plainLine(encodeCommas(text)); };
 
     textLine(set.title);
+    // A title whose first letters encode as the UTF-8 mark ("ï»¿") would turn
+    // the whole file into UTF-8 when read back; a leading space, which
+    // reading skips, keeps it in the code page.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.prepend(' ');
     plainLine(QStringLiteral(" "));
     for (int n = 1; n <= kQuestionCount; ++n) {
         textLine(set.questionText[n]);

@@ -253,6 +253,24 @@ private slots:
         QCOMPARE(read.set->optionB[2], QStringLiteral("Mañana ? 2°"));
         // Without the mark the same bytes are Windows-1252.
         QCOMPARE(readBytes(utf8.mid(3)).set->title, QStringLiteral("CafÃ©"));
+
+        // After the mark, bytes that are not UTF-8 are damage, and the
+        // reason names their line.
+        QList<QByteArray> lines = fileLines(utf8);
+        lines[4] = "Caf\xE9\r"; // option B of question 1, in the code page
+        const QuestionSetRead mixed = readBytes(joinLines(lines));
+        QVERIFY(!mixed.set);
+        QVERIFY2(mixed.error.contains(QStringLiteral("Line 5 ")), qPrintable(mixed.error));
+    }
+
+    // A title that begins with the letters whose code-page bytes are the
+    // UTF-8 mark still reads back in the code page, unchanged.
+    void aTitleThatLooksLikeTheMarkStaysInTheCodePage() {
+        const common::QuestionSet set = sampleSet(QStringLiteral("ï»¿ Sun and Moon"));
+        const QuestionSetRead read = readBytes(questionSetBytes(set));
+        QVERIFY(read.set);
+        QCOMPARE(read.set->title, set.title);
+        QCOMPARE(read.set->optionA[1], set.optionA[1]);
     }
 
     void emptyOrClosedFileIsReported() {
