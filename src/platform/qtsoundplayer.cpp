@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qtsoundplayer.h"
 
-#include "platform/mediapaths.h"
-
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -12,7 +10,7 @@
 
 namespace platform {
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer(ContentPathResolver resolve) : resolve_(resolve) {}
 QtSoundPlayer::~QtSoundPlayer() {
     stopCurrent();
 }
@@ -23,7 +21,7 @@ std::shared_ptr<const DecodedSound> QtSoundPlayer::decoded(const QString& conten
     if (it != cache_.constEnd())
         return *it;
     std::shared_ptr<const DecodedSound> sound;
-    if (auto d = decodeSoundFile(resolveContentPath(contentPath)))
+    if (auto d = decodeSoundFile(resolve_(contentPath)))
         sound = std::make_shared<const DecodedSound>(std::move(*d));
     cache_.insert(key, sound); // a missing file is remembered too
     return sound;

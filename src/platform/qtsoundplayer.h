@@ -3,6 +3,7 @@
 // Plays WAV files through Qt Multimedia. Decoded sounds are cached so a click
 // plays at once. Without a sound device it stays silent and warns once.
 
+#include "platform/devices.h"
 #include "platform/sounddecoder.h"
 #include "platform/soundplayer.h"
 
@@ -19,7 +20,8 @@ namespace platform {
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
-    QtSoundPlayer();
+    // Content paths are turned into file names by `resolve`.
+    explicit QtSoundPlayer(ContentPathResolver resolve);
     ~QtSoundPlayer() override;
     void play(const QString& contentPath) override;
 
@@ -28,6 +30,7 @@ private:
     bool haveDevice();
     void stopCurrent();
 
+    ContentPathResolver resolve_;
     QHash<QString, std::shared_ptr<const DecodedSound>> cache_;
     QPointer<QAudioSink> sink_;
     QPointer<QBuffer> buffer_;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/services.h"
 
+#include "platform/devices.h"
+#include "platform/mediapaths.h"
 #include "platform/qtmessages.h"
-#include "platform/qtprinter.h"
-#include "platform/qtsoundplayer.h"
 #include "platform/waitcursor.h"
 
 #include <QCoreApplication>
@@ -16,13 +16,26 @@ SoundPlayer* soundOverride = nullptr;
 Messages* messagesOverride = nullptr;
 std::function<std::unique_ptr<Printer>()> printerFactory;
 std::function<void()> endHook;
+
+// Without the device module the program runs on, silent.
+class SilentSoundPlayer : public SoundPlayer {
+public:
+    void play(const QString&) override {}
+};
+
+std::unique_ptr<SoundPlayer> makeSoundPlayer() {
+    const DeviceModule* module = deviceModule();
+    if (!module)
+        return std::make_unique<SilentSoundPlayer>();
+    return std::unique_ptr<SoundPlayer>(module->makeSoundPlayer(resolveContentPath));
+}
 } // namespace
 
 SoundPlayer& soundPlayer() {
     if (soundOverride)
         return *soundOverride;
-    static QtSoundPlayer player;
-    return player;
+    static const std::unique_ptr<SoundPlayer> player = makeSoundPlayer();
+    return *player;
 }
 
 void setSoundPlayer(SoundPlayer* player) {
@@ -43,7 +56,10 @@ void setMessages(Messages* m) {
 std::unique_ptr<Printer> makePrinter() {
     if (printerFactory)
         return printerFactory();
-    return QtPrinter::openDefault();
+    const DeviceModule* module = deviceModule();
+    if (!module)
+        throw PrinterError("the printing module cannot be loaded");
+    return module->openDefaultPrinter();
 }
 
 void setPrinterFactory(std::function<std::unique_ptr<Printer>()> factory) {

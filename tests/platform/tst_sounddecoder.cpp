@@ -72,7 +72,7 @@ private slots:
         QDir().mkpath(dir.filePath("wav"));
         QVERIFY(writeTone(dir.filePath("wav/Click.wav"), SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM));
         platform::setContentRoot(dir.path());
-        platform::QtSoundPlayer player;
+        platform::QtSoundPlayer player(platform::resolveContentPath);
         for (int i = 0; i < 3; ++i) {
             player.play("wav\\click.wav");
             player.play("wav\\missing.wav");
