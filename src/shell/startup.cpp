@@ -20,6 +20,8 @@
 namespace shell {
 namespace {
 
+constexpr int kSoundWarmUpMs = 300;
+
 // With CORVELLA_STARTUP_PROBE set, the program reports on standard output
 // when the title screen and then the menu are first painted (monotonic clock,
 // nanoseconds), pressing "OK" itself in between, and then ends; set to
@@ -82,6 +84,9 @@ void start() {
         QTimer::singleShot(150, [] { QCoreApplication::exit(0); });
     });
     titleScreen().showScreen();
+    // The sound module is loaded once the title is up, so that the first
+    // click is heard at once, without holding up the title itself.
+    QTimer::singleShot(kSoundWarmUpMs, [] { platform::soundPlayer(); });
 }
 
 } // namespace shell
