@@ -57,10 +57,14 @@ set -e
     fail "an unknown option gave status $status: $refused"
 # The start-up probe paints the title screen, presses "OK", paints the menu
 # with its pictures and ends the program.
+# Its click loads the sound and printing module from the library folder.
 for start in "" --fit; do
-    probe=$(CORVELLA_STARTUP_PROBE=1 run $start) || fail "the installed program did not end cleanly ($start)"
+    probe=$(CORVELLA_STARTUP_PROBE=1 run $start 2>"$work/stderr") ||
+        fail "the installed program did not end cleanly ($start)"
     [ "$(grep -c '^painted ' <<<"$probe")" -ge 2 ] ||
         fail "the installed program never painted its menu ($start): $probe"
+    ! grep -q "corvella-devices.so" "$work/stderr" ||
+        fail "the installed program did not load its module: $(cat "$work/stderr")"
 done
 changed=$(find "$root" -newer "$stamp")
 [ -z "$changed" ] || fail "the installed program wrote under its installation: $changed"
