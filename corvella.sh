@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Corvella, builds it, and runs the program
-# ("run"), the whole test suite ("test"), the test suite under the address
+# ("run"), the whole test suite ("test"), the whole suite under the address
 # and undefined-behaviour sanitizers followed by a minute of each fuzzing
 # target ("sanitize"), or builds the Debian package into out/ ("package").
 # Run it as a normal user: it asks for sudo only to install the Debian
