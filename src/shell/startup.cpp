@@ -46,8 +46,7 @@ void installStartupProbe() {
     });
 }
 
-// The program's own copies of its icon (see src/CMakeLists.txt); each is
-// read only when a window manager asks for that size.
+// The program's own copies of its icon, compiled in (see src/CMakeLists.txt).
 QIcon windowIcon() {
     QIcon icon;
     for (int size : {16, 32, 48}) {
