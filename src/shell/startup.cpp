@@ -36,12 +36,11 @@ void installStartupProbe() {
         const long long ns = now.tv_sec * 1000000000LL + now.tv_nsec;
         std::printf("painted %s %lld\n", qPrintable(screen.name()), ns);
         std::fflush(stdout);
-        if (screen.name() == QLatin1String("titleScreen") &&
-            qgetenv("CORVELLA_STARTUP_PROBE") == "title")
-            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        else if (screen.name() == QLatin1String("titleScreen"))
+        const bool titleOnly = qgetenv("CORVELLA_STARTUP_PROBE") == "title";
+        if (screen.name() == QLatin1String("titleScreen") && !titleOnly)
             QTimer::singleShot(0, [] { titleScreen().onOkClicked(); });
-        else if (screen.name() == QLatin1String("menuScreen"))
+        else if (screen.name() == QLatin1String("titleScreen") ||
+                 screen.name() == QLatin1String("menuScreen"))
             QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     });
 }

@@ -46,10 +46,10 @@ bool decodeUtf8(const QByteArray& bytes, QString& text) {
 } // namespace
 
 TextEncoding readEncodingMark(QIODevice& file) {
-    static const QByteArray kMark("\xEF\xBB\xBF");
-    if (file.peek(kMark.size()) != kMark)
+    const QByteArray mark(kUtf8Mark);
+    if (file.peek(mark.size()) != mark)
         return TextEncoding::Windows1252;
-    file.skip(kMark.size());
+    file.skip(mark.size());
     return TextEncoding::Utf8;
 }
 

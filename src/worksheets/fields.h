@@ -19,6 +19,9 @@ constexpr qsizetype kMaxLineBytes = 1024;
 // a byte-order mark is read as UTF-8.
 enum class TextEncoding { Windows1252, Utf8 };
 
+// The UTF-8 byte-order mark.
+inline constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
 // Consumes a UTF-8 byte-order mark at the device's position, if there is
 // one, and says how the text after it is encoded.
 TextEncoding readEncodingMark(QIODevice& file);

@@ -146,7 +146,7 @@ QByteArray questionSetBytes(const common::QuestionSet& set) {
     // A title whose first letters encode as the UTF-8 mark ("ï»¿") would turn
     // the whole file into UTF-8 when read back; a leading space, which
     // reading skips, keeps it in the code page.
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (bytes.startsWith(kUtf8Mark))
         bytes.prepend(' ');
     plainLine(QStringLiteral(" "));
     for (int n = 1; n <= kQuestionCount; ++n) {

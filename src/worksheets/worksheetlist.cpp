@@ -60,7 +60,7 @@ WorksheetTitles readWorksheetTitles(QIODevice& file) {
 
 QByteArray worksheetListBytes(const QStringList& titles, TextEncoding encoding) {
     const bool utf8 = encoding == TextEncoding::Utf8;
-    QByteArray bytes = utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    QByteArray bytes = utf8 ? QByteArray(kUtf8Mark) : QByteArray();
     bytes += ' ' + QByteArray::number(titles.size()) + " \r\n";
     for (const QString& title : titles)
         bytes += (utf8 ? title.toUtf8() : encodeWindows1252(title)) + "\r\n";
