@@ -49,5 +49,16 @@ def main(argv):
         raise SystemExit("\n".join(problems))
 
 
+# Eclipses, Sunspots and the Aurora.
+import pages_eclipses  # noqa: E402
+import pages_sunspots  # noqa: E402
+
+_pages_before_eclipses = all_pages
+
+
+def all_pages():  # noqa: F811
+    return _pages_before_eclipses() + pages_eclipses.PAGES + pages_sunspots.PAGES
+
+
 if __name__ == "__main__":
     main(sys.argv[1:])
