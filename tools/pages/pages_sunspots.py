@@ -121,7 +121,7 @@ PAGES = [
           "7 a cloud of gas; 8 the magnetic field; 9 near both poles; 10 the air glowing."),
         H("Ordering activity"),
         P("Magnetism twists near sunspots; a cloud of gas bursts out; the cloud crosses space; "
-          "it hits the Earth's magnetic field; bits pour in near the poles; the air glows: an "
+          "it reaches the Earth's magnetism; bits pour in near the poles; the air glows: an "
           "aurora."),
         H("Labelling activity"),
         P("From the middle outwards: core, radiative zone, convective zone, photosphere and "
