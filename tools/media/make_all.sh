@@ -11,6 +11,11 @@ for step in planets phases earthrise tide stars seal logo sounds; do
     echo "== $step"
     "$PY" "$step.py"
 done
+# Eclipses, Sunspots and the Aurora.
+for step in eclipses sunspots; do
+    echo "== $step"
+    "$PY" "$step.py"
+done
 echo "== check_sounds"
 "$PY" check_sounds.py
 du -sh ../../media
