@@ -95,7 +95,7 @@ SUNSPOTS_ORDER = ordering(
      ("Bits pour in near the poles.", "step 5 of 6, at the Earth"),
      ("The air glows: an aurora!", "step 6 of 6, at the Earth")],
     [text("On the Sun", [240, 4300, 3675, 400], 14.25),
-     text("In space: 1 to 3 days", [3960, 4300, 2235, 400], 14.25),
+     text("In space: 1 to 3 days", [3600, 4300, 2955, 400], 14.25),
      text("At the Earth", [6000, 4300, 5595, 400], 14.25)])
 
 

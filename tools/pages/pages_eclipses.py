@@ -113,7 +113,7 @@ PAGES = [
         B("\u2018There is an eclipse every month.\u2019 The Moon's tilted path usually misses "
           "the line of the Sun and the Earth."),
         B("\u2018A solar eclipse is safe to look at because the Sun is covered.\u2019 The thin "
-          "uncovered part can still burn the eye, without pain."),
+          "uncovered part can still badly harm the eye."),
         H("Classroom activities"),
         B("**Model eclipse:** a lamp for the Sun, a football for the Earth and a tennis ball on "
           "a stick for the Moon. Line them up for each eclipse; then tilt the Moon's path."),
