@@ -67,9 +67,8 @@ def row(w, h, order):
     """One row of the labelling screen: the Sun on the left, then the
     bodies of `order` ("solar": Moon, Earth; "lunar": Earth, red Moon) with
     the shadow between them."""
-    bg = planets.backdrop(w, h)
     cy = h / 2.0
-    rgb = planets.sun_disc(w, h, 70, cy, 58)
+    rgb = planets.sun_disc(w, h, 70, cy, 58, background=planets.SCREEN_BLUE)  # the glow fades out
     if order == "solar":
         mx, ex = 250, 400
         earth_rgb, ea = planets.earth(w, h, ex, cy, 48)
@@ -93,7 +92,6 @@ def row(w, h, order):
         moon_rgb, ma = full_moon(w, h, mx, cy, 13)
         moon_rgb = in_shadow(moon_rgb, ma, w, h, mx, cy, 40, 3)
         rgb = mk.composite(rgb, moon_rgb, ma)
-    del bg
     return rgb
 
 

@@ -57,11 +57,14 @@ def sun_layers(size):
     """The Sun with a quarter cut away to show its layers."""
     c = size / 2.0
     r = size * 0.36
-    rgb = planets.sun_disc(size, size, c, c, r, seed=7)
+    rgb = planets.sun_disc(size, size, c, c, r, seed=7, background=planets.SCREEN_BLUE)
     yy, xx = np.mgrid[0:size, 0:size].astype(float)
     d = np.hypot(xx - c, yy - c) / r
-    # A faint corona round the disc.
-    corona = np.where(d > 1, np.exp(-(d - 1) * 4.0), 0)[..., None]
+    # A faint corona round the disc, gone before the picture's edge so that
+    # no pale square frames it on the screen.
+    edge = c / r
+    corona = np.where(d > 1, np.exp(-(d - 1) * 4.0), 0) * mk.smoothstep(edge, 1 + 0.6 * (edge - 1), d)
+    corona = corona[..., None]
     rgb = rgb * (1 - 0.5 * corona) + corona * mk.colour(255, 244, 220) * 0.5
     # The quarter towards the lower right is cut away.
     cut = ((xx >= c) & (yy >= c) & (d <= 1.0))[..., None]
