@@ -17,6 +17,8 @@ PAGES = (["introductiona", "introductionb", "acknowledgments", "suna", "sunb", "
           "tidesa", "tidesb"]
          + ["key tides" + c for c in "abc"] + ["key sun" + c for c in "ab"]
          + ["key life" + c for c in "abc"] + ["guide%d" % n for n in range(1, 6)])
+PAGES += ["key eclipses" + c for c in "abc"] + ["eclipses" + c for c in "ab"]
+PAGES += ["key sunspots" + c for c in "abc"] + ["sunspots" + c for c in "ab"]
 
 
 def parse(data):
