@@ -96,7 +96,9 @@ SUNSPOTS_ORDER = ordering(
      ("The air glows: an aurora!", "step 6 of 6, at the Earth")],
     [text("On the Sun", [240, 4300, 3675, 400], 14.25),
      text("In space: 1 to 3 days", [3600, 4300, 2955, 400], 14.25),
-     text("At the Earth", [6000, 4300, 5595, 400], 14.25)])
+     text("At the Earth", [6000, 4300, 5595, 400], 14.25),
+     text("Never look at the Sun. Watch for an aurora at night, with an adult.",
+          [3360, 7260, 8400, 500], 14.25)])
 
 
 def eclipses_label():
