@@ -23,6 +23,15 @@ SCREEN_BLUE = "#00339a"
 LABEL_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
 
+# Label i starts at home HOME_ORDER[i], so reading the labels from the top
+# left does not give the answer away.
+HOME_ORDER = [4, 0, 5, 2, 1, 3]
+
+
+def homes(places):
+    return [places[k] for k in HOME_ORDER]
+
+
 def topic(screen, title, background, highlight, picture, thumb, stem):
     return {
         "format": 1,
@@ -69,7 +78,7 @@ def ordering(screen, heading, steps, captions):
         "label": {"width": width, "height": height, "points": 11.25},
         "title": {"rect": [120, 120, 3465, 1185], "points": 24, "align": "center"},
         "texts": texts, "lines": lines, "pictures": [], "boxes": boxes,
-        "starts": [[600 + 3480 * (i % 3), 5000 + 1100 * (i // 3)] for i in range(6)],
+        "starts": homes([[600 + 3480 * (i % 3), 5000 + 1100 * (i // 3)] for i in range(6)]),
     }
 
 
@@ -139,7 +148,7 @@ def eclipses_label():
             {"path": "Images\\lunareclipse.jpg", "rect": [left, lunar_top, 7200, 2100], "stretched": False},
         ],
         "boxes": boxes,
-        "starts": [[1200 + 3600 * (i % 3), 6840 + 540 * (i // 3)] for i in range(6)],
+        "starts": homes([[1200 + 3600 * (i % 3), 6840 + 540 * (i // 3)] for i in range(6)]),
     }
 
 
@@ -175,7 +184,7 @@ def sunspots_label():
         "texts": texts, "lines": lines,
         "pictures": [{"path": "Images\\sunlayers.jpg", "rect": [240, 1300, 4500, 4500], "stretched": False}],
         "boxes": boxes,
-        "starts": [[240 + 2340 * (i % 3), 6240 + 600 * (i // 3)] for i in range(6)],
+        "starts": homes([[240 + 2340 * (i % 3), 6240 + 600 * (i // 3)] for i in range(6)]),
     }
 
 
