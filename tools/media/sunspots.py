@@ -25,11 +25,13 @@ def aurora_sky(w, h, seed=5):
     glow = np.zeros((h, w))
     red = np.zeros((h, w))
     # Two curtains: a wavy lower edge, bright rays rising from it and fading upwards.
-    for base, amp, period, phase, strength in ((300, 40, 360, 0.4, 1.0), (235, 30, 270, 2.2, 0.6)):
-        edge = base + amp * np.sin(xs / period * 2 * np.pi + phase) + 12 * np.sin(xs / 53.0 + phase)
+    for base, amp, period, phase, strength in ((290, 22, 410, 0.4, 1.0), (215, 16, 300, 2.2, 0.55)):
+        # A folded curtain: a slow swing, a quicker fold and small ripples.
+        edge = (base + amp * np.sin(xs / period * 2 * np.pi + phase)
+                + 0.6 * amp * np.sin(xs / 97.0 + 2 * phase) + 5 * np.sin(xs / 23.0 + phase))
         rays = 0.55 + 0.45 * mk.fbm2(w, 1, 7, octaves=4, seed=seed + int(base))[0][None, :]
         above = edge - ys
-        body = np.where(above > 0, np.exp(-above / 90.0), np.exp(above / 5.0))
+        body = np.where(above > 0, np.exp(-above / 70.0), np.exp(above / 14.0))
         glow += strength * body * rays ** 2
         red += strength * np.where(above > 60, np.exp(-(above - 60) / 120.0), 0) * rays
     rgb = rgb + glow[..., None] * mk.colour(60, 235, 130) * 0.85 + red[..., None] * mk.colour(150, 30, 80) * 0.25
