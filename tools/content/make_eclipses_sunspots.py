@@ -8,15 +8,20 @@ window's client area and clear of the screen's three buttons.
 Run: python3 make_eclipses_sunspots.py"""
 
 import json
+import os
 import sys
+import tempfile
 from pathlib import Path
 
 from PIL import ImageFont
 
 MEDIA = Path(__file__).resolve().parent.parent.parent / "media"
 CLIENT_W, CLIENT_H = 11910, 8655
-# The activity screens' buttons: Start Again, Check Score, Exit (left, top, width, height).
-BUTTONS = [(3360, 7920, 2565, 495), (6000, 7920, 2565, 495), (10560, 7920, 1245, 495)]
+# The activity screens' buttons (Start Again, Check Score, Exit) with the
+# ring drawn round the focused one, and the keyboard hint under them
+# (left, top, width, height).
+BUTTONS = [(3360, 7920, 2565, 735), (6000, 7920, 2565, 735), (10560, 7920, 1245, 735),
+           (0, 8415, 11910, 240)]
 SCREEN_BLUE = "#00339a"
 # Labels are Tahoma bold; DejaVu Sans Bold is a little wider, so a text that
 # fits in it fits on the screen.
@@ -224,6 +229,22 @@ def check(name, a):
             raise ValueError("%s: %r needs %d lines in its label" % (name, answer, lines))
 
 
+def write_json(path, data):
+    """Writes the file whole beside the old one, then puts it in its place,
+    so a failure half-way leaves the old file as it was."""
+    fd, tmp = tempfile.mkstemp(dir=path.parent, suffix=".tmp")
+    try:
+        with os.fdopen(fd, "w", encoding="utf-8") as f:
+            json.dump(data, f, indent=2, ensure_ascii=False)
+            f.write("\n")
+            f.flush()
+            os.fsync(f.fileno())
+        os.replace(tmp, path)
+    except BaseException:
+        os.unlink(tmp)
+        raise
+
+
 def main():
     activities = {"eclipses order": ECLIPSES_ORDER, "eclipses label": eclipses_label(),
                   "sunspots order": SUNSPOTS_ORDER, "sunspots label": sunspots_label()}
@@ -241,8 +262,7 @@ def main():
     for folder, files in (("activities", activities), ("topics", topics)):
         (MEDIA / folder).mkdir(exist_ok=True)
         for name, data in files.items():
-            (MEDIA / folder / (name + ".json")).write_text(
-                json.dumps(data, indent=1, ensure_ascii=False) + "\n", encoding="utf-8")
+            write_json(MEDIA / folder / (name + ".json"), data)
     print("wrote %d topic and %d activity files" % (len(topics), len(activities)))
 
 
