@@ -52,7 +52,7 @@ def lunar_eclipse(d):
 
 
 def tilted_orbit(d):
-    """3.2 x 1.75 in: the Moon's path seen from the side. Most months it is
+    """3.2 x 1.85 in: the Moon's path seen from the side. Most months it is
     tilted to the line of the Sun and the Earth, so the full Moon passes
     above (or below) the Earth's shadow; a few times a year the path lines
     up and the full Moon goes through the shadow."""
@@ -80,7 +80,7 @@ def tilted_orbit(d):
         else:
             d.label(mx, my + 0.25, "full Moon", 11)
     d.label(1.0, 1.62, "Moon's path", 11, True, RED)
-    d.label(3.2, 0.13, "not to scale", 11, align="right", color=NOTE)
+    d.label(3.2, 1.83, "not to scale", 11, align="right", color=NOTE)
 
 
 def pinhole(d):

@@ -63,7 +63,7 @@ PAGES = [
                   "They show how much of the Moon's sunlit half we can see from the Earth.")),
     ]),
     key(3, "Why not every month?", [
-        Diagram(de.tilted_orbit, 3.2, 1.75),
+        Diagram(de.tilted_orbit, 3.2, 1.85),
         P("The Moon goes round the Earth about once a month. Its path is **tilted** a little, "
           "about 5 degrees."),
         P("So at most new Moons and full Moons it passes just **above or below** the line of "
@@ -101,7 +101,7 @@ PAGES = [
           "up only in two \u2018eclipse seasons\u2019 a year. Each year has at least two solar "
           "eclipses and at most five, and lunar eclipses as often, each seen from only part of "
           "the Earth."),
-        PrintOnly(Diagram(de.tilted_orbit, 3.2, 1.75)),
+        PrintOnly(Diagram(de.tilted_orbit, 3.2, 1.85)),
         H("Upcoming total solar eclipses"),
         P("2 August 2027: Spain, North Africa, Egypt and Arabia. 22 July 2028: Australia and "
           "New Zealand. Check dates and local times with a national observatory."),
