@@ -5,7 +5,7 @@
 //
 //   drag_bench [runs]
 
-#include "activities/lifetimelinescreen.h"
+#include "activities/activityscreen.h"
 #include "common/sharedstate.h"
 #include "platform/appwindow.h"
 #include "platform/fonts.h"
@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
     platform::setSoundPlayer(&silent);
     common::state().soundOn = true;
 
-    activities::ActivityScreen& screen = activities::lifeTimelineScreen();
+    activities::ActivityScreen& screen =
+        *activities::activityScreen(QStringLiteral("activities\\life order.json"));
     screen.showScreen();
     platform::AppWindow::instance().repaint();
 

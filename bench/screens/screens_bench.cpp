@@ -111,10 +111,12 @@ int main(int argc, char** argv) {
         shell::titleScreen().unload();
         shell::menuScreen().onMenuItemClicked(shell::MenuItem::SunAndStars);
         grab("sun");
-        topics::sunScreen().onButtonClicked(topics::TopicButton::Exit);
+        topics::topicScreen(QStringLiteral("The Sun and other Stars"))
+            ->onButtonClicked(topics::TopicButton::Exit);
         shell::menuScreen().onMenuItemClicked(shell::MenuItem::LifeOnEarth);
         grab("life");
-        topics::lifeScreen().onButtonClicked(topics::TopicButton::Exit);
+        topics::topicScreen(QStringLiteral("Life on Earth"))
+            ->onButtonClicked(topics::TopicButton::Exit);
         settle();
     }
 
@@ -130,7 +132,8 @@ int main(int argc, char** argv) {
             grab("tides");
 
         // A page change on the notes screen.
-        topics::tidesScreen().onButtonClicked(topics::TopicButton::KeyFacts);
+        topics::topicScreen(QStringLiteral("The Tides"))
+            ->onButtonClicked(topics::TopicButton::KeyFacts);
         paintNow();
         clock.start();
         topics::notesScreen().onButtonClicked(topics::PageButton::Next);
@@ -151,7 +154,8 @@ int main(int argc, char** argv) {
 
         // Opening the quiz from the topic screen, to the first painted question.
         clock.start();
-        topics::tidesScreen().onButtonClicked(topics::TopicButton::MultipleChoice);
+        topics::topicScreen(QStringLiteral("The Tides"))
+            ->onButtonClicked(topics::TopicButton::MultipleChoice);
         paintNow();
         openQuiz.push_back(clock.nsecsElapsed());
         if (run == 0) {
@@ -168,7 +172,8 @@ int main(int argc, char** argv) {
             quiz::quizScreen().onButtonClicked(quiz::QuizButton::Exit);
         }
         settle();
-        topics::tidesScreen().onButtonClicked(topics::TopicButton::Exit);
+        topics::topicScreen(QStringLiteral("The Tides"))
+            ->onButtonClicked(topics::TopicButton::Exit);
         settle();
     }
     std::printf("runs: %d\n", runs);

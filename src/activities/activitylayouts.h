@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the four drag-and-drop activity screens show, as data: the scale or
-// the pictures, the texts, the boxes with their answers and the labels'
-// starting places. The screens build their controls from these tables.
+// What a drag-and-drop activity screen shows, as data read from its
+// activity file "activities\<name>.json" (described in the content folder's
+// README.md): the pictures, the texts, the boxes with their answers and the
+// labels' starting places. The screen builds its controls from it.
 
 #include "activities/dragboard.h"
 
@@ -52,8 +53,12 @@ struct TwipPoint {
     float top = 0;
 };
 
+enum class ActivityKind { Ordering, Labelling };
+
 struct ActivityLayout {
-    QString screenName; // the registry key, as the accessor is named
+    QString source;     // the activity file's content path
+    QString screenName; // the registry key
+    ActivityKind kind = ActivityKind::Ordering;
     std::optional<QColor> background;
     float labelWidth = 0; // labels and boxes have one size per screen
     float labelHeight = 0;
@@ -75,9 +80,18 @@ struct ActivityLayout {
     DragBoard makeBoard() const;
 };
 
-const ActivityLayout& lifeTimelineLayout();
-const ActivityLayout& bigNumbersLayout();
-const ActivityLayout& starLifeLayout();
-const ActivityLayout& innerPlanetsLayout();
+// The most boxes an activity may have: the keys 1 to 9 choose them.
+constexpr int kMaxBoxes = 9;
+
+struct ActivityRead {
+    std::optional<ActivityLayout> layout;
+    QString problem; // why it was refused, naming the file
+};
+
+// Reads an activity file's bytes; `contentPath` names it in the problem and
+// becomes the layout's source.
+ActivityRead readActivityLayout(const QByteArray& bytes, const QString& contentPath);
+// Reads the activity file the content path names.
+ActivityRead loadActivityLayout(const QString& contentPath);
 
 } // namespace activities

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/activityscreen.h"
 
+#include "common/contentfile.h"
 #include "common/screenadaptation.h"
 #include "common/sharedstate.h"
 #include "common/sound.h"
 #include "common/style.h"
 #include "platform/picturebox.h"
+#include "platform/screenregistry.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
 #include "quiz/resultsscreen.h"
@@ -75,8 +77,9 @@ bool fitsItsLines(const QFont& font, const QRect& room, int flags, const QString
            lines <= std::max(1, room.height() / metrics.lineSpacing());
 }
 
-ActivityScreen::ActivityScreen(const ActivityLayout& layout)
-    : Screen(layout.screenName, Kind::FullSize), layout_(layout), board_(layout.makeBoard()) {
+ActivityScreen::ActivityScreen(ActivityLayout layout)
+    : Screen(layout.screenName, Kind::FullSize), layout_(std::move(layout)),
+      board_(layout_.makeBoard()) {
     setAttribute(Qt::WA_AcceptTouchEvents);
     buildControls();
     buildLabels();
@@ -453,6 +456,26 @@ void ActivityScreen::cancelKeyboardMove() {
     keyboardMove_.reset();
     targetRing_->hide();
     describeLabel(label);
+}
+
+ActivityScreen* activityScreen(const QString& contentPath, QString* problem) {
+    for (platform::Screen* loaded : platform::ScreenRegistry::instance().loaded())
+        if (auto* activity = qobject_cast<ActivityScreen*>(loaded);
+            activity && activity->layout().source.compare(contentPath, Qt::CaseInsensitive) == 0)
+            return activity;
+    ActivityRead read = loadActivityLayout(contentPath);
+    if (read.layout && platform::ScreenRegistry::instance().isLoaded(read.layout->screenName))
+        read = {std::nullopt,
+                common::refusalMessage(contentPath,
+                                       QStringLiteral("another screen is already named \"%1\"")
+                                           .arg(read.layout->screenName))};
+    if (!read.layout) {
+        if (problem)
+            *problem = read.problem;
+        return nullptr;
+    }
+    return &platform::touch<ActivityScreen>(
+        read.layout->screenName, [&read] { return new ActivityScreen(std::move(*read.layout)); });
 }
 
 } // namespace activities

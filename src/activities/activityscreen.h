@@ -32,7 +32,7 @@ bool fitsItsLines(const QFont& font, const QRect& room, int flags, const QString
 class ActivityScreen : public platform::Screen {
     Q_OBJECT
 public:
-    explicit ActivityScreen(const ActivityLayout& layout);
+    explicit ActivityScreen(ActivityLayout layout);
 
     const ActivityLayout& layout() const { return layout_; }
     const DragBoard& board() const { return board_; }
@@ -73,12 +73,16 @@ private:
     void cancelKeyboardMove();
     QString standingPlace(int label) const;
 
-    const ActivityLayout& layout_;
+    const ActivityLayout layout_;
     DragBoard board_;
     int touchPoint_ = -1; // the one finger that drags, if any
     int touchLabel_ = -1;
     std::optional<KeyboardMove> keyboardMove_;
     QWidget* targetRing_ = nullptr;
 };
+
+// The screen of the activity file the content path names, loaded from it;
+// nullptr when the file is refused, with the reason in `problem`.
+ActivityScreen* activityScreen(const QString& contentPath, QString* problem = nullptr);
 
 } // namespace activities

@@ -40,4 +40,16 @@ template <class T> T& touch(const QString& name) {
     return *screen;
 }
 
+// The same for a screen made from content: `make` creates it when no screen
+// of that name is loaded.
+template <class T, class Make> T& touch(const QString& name, Make make) {
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    if (Screen* existing = registry.find(name))
+        return *static_cast<T*>(existing);
+    T* screen = make();
+    registry.add(screen);
+    screen->runLoad();
+    return *screen;
+}
+
 } // namespace platform

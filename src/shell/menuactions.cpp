@@ -27,6 +27,20 @@ QString noContentMessage(const QString& topic) {
         .arg(topic);
 }
 
+namespace {
+// A topic opens when the content folder has its topic file.
+void openTopic(const QString& title) {
+    QString message;
+    if (!topics::topicFileExists(title))
+        message = noContentMessage(title);
+    else if (topics::TopicScreen* topic = topics::topicScreen(title, &message))
+        topic->showScreen();
+    // Shown once the click has been handled, so the click sound comes first.
+    if (!message.isEmpty())
+        QTimer::singleShot(0, [message] { platform::messages().ok(message); });
+}
+} // namespace
+
 void runMenuItem(MenuItem item) {
     switch (item) {
     case MenuItem::Introduction: {
@@ -38,15 +52,6 @@ void runMenuItem(MenuItem item) {
         notes.showScreen();
         break;
     }
-    case MenuItem::Tides:
-        topics::tidesScreen().showScreen();
-        break;
-    case MenuItem::LifeOnEarth:
-        topics::lifeScreen().showScreen();
-        break;
-    case MenuItem::SunAndStars:
-        topics::sunScreen().showScreen();
-        break;
     case MenuItem::Acknowledgements:
         topics::notesScreen().showAcknowledgements();
         topics::notesScreen().showScreen();
@@ -63,6 +68,9 @@ void runMenuItem(MenuItem item) {
         titleScreen().okButton->setText(QStringLiteral("Cancel"));
         titleScreen().showScreen();
         break;
+    case MenuItem::Tides:
+    case MenuItem::LifeOnEarth:
+    case MenuItem::SunAndStars:
     case MenuItem::SolarSystem:
     case MenuItem::OrbitsAndGravitation:
     case MenuItem::TimeAndSeasons:
@@ -70,12 +78,9 @@ void runMenuItem(MenuItem item) {
     case MenuItem::Eclipses:
     case MenuItem::SunspotsAndAurora:
     case MenuItem::ContinentsAndOceans:
-    case MenuItem::MoonLandings: {
-        // Shown once the click has been handled, so the click sound comes first.
-        const QString message = noContentMessage(menuScreen().menuItems.value(item)->caption());
-        QTimer::singleShot(0, [message] { platform::messages().ok(message); });
+    case MenuItem::MoonLandings:
+        openTopic(menuScreen().menuItems.value(item)->caption());
         break;
-    }
     case MenuItem::MultipleChoiceWizard:
         worksheets::wizardScreen().showScreen(); // the menu stays beneath
         break;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What tells the three topic screens apart.
+// What tells topic screens apart, as read from the topic's file
+// "topics\<title>.json" (described in the content folder's README.md).
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
+#include <optional>
 
 namespace topics {
-
-enum class Topic { Tides, Sun, Life };
 
 struct NotesSet {
     int pageCount;
@@ -28,11 +29,27 @@ struct TopicInfo {
     double pictureLeft; // design left (before centring)
     QString questionFile;
     QString quizPicture;
-    bool hasActivities; // labelling and ordering activities
     NotesSet keyFacts;
     NotesSet teachersNotes;
+    QString ordering; // the activity files; empty when the topic has none
+    QString labelling;
 };
 
-const TopicInfo& topicInfo(Topic topic);
+// The most pages a notes set may have: their files are lettered a to z.
+constexpr int kMaxNotesPages = 26;
+
+// The topic file's content path: "topics\<title>.json".
+QString topicFilePath(const QString& title);
+
+struct TopicRead {
+    std::optional<TopicInfo> info;
+    QString problem; // why it was refused, naming the file
+};
+
+// Reads a topic file's bytes; `contentPath` names it in the problem. The
+// activity files it names must exist in the content folder.
+TopicRead readTopicInfo(const QByteArray& bytes, const QString& contentPath);
+// Reads the topic file of the topic titled so.
+TopicRead loadTopicInfo(const QString& title);
 
 } // namespace topics

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/topicscreen.h"
 
-#include "activities/bignumbersscreen.h"
-#include "activities/innerplanetsscreen.h"
-#include "activities/lifetimelinescreen.h"
-#include "activities/starlifescreen.h"
+#include "activities/activityscreen.h"
+#include "common/contentfile.h"
 #include "common/menureturn.h"
 #include "common/screenadaptation.h"
 #include "common/sharedstate.h"
@@ -27,28 +25,8 @@ namespace topics {
 using common::state;
 namespace style = common::style;
 
-namespace {
-// The activity a topic's labelling or ordering button opens, loading it.
-activities::ActivityScreen* activityScreen(Topic topic, TopicButton button) {
-    const bool labelling = button == TopicButton::LabellingActivity;
-    switch (topic) {
-    case Topic::Sun:
-        if (labelling)
-            return &activities::starLifeScreen();
-        return &activities::bigNumbersScreen();
-    case Topic::Life:
-        if (labelling)
-            return &activities::innerPlanetsScreen();
-        return &activities::lifeTimelineScreen();
-    case Topic::Tides:
-        break;
-    }
-    return nullptr;
-}
-} // namespace
-
-TopicScreen::TopicScreen(Topic topic)
-    : Screen(topicInfo(topic).screenName, Kind::FullSize), topic_(topic), info_(topicInfo(topic)) {
+TopicScreen::TopicScreen(TopicInfo info)
+    : Screen(info.screenName, Kind::FullSize), info_(std::move(info)) {
     using platform::PictureBox;
     topicPicture = addPicture(QStringLiteral("topicPicture"), int(PictureBox::Mode::AutoSize),
                               info_.pictureLeft, info_.pictureTop, 0, 0);
@@ -95,12 +73,16 @@ void TopicScreen::onButtonClicked(TopicButton button) {
         openQuiz();
         break;
     case TopicButton::LabellingActivity:
-    case TopicButton::OrderingActivity:
-        if (info_.hasActivities)
-            openActivity(*activityScreen(topic_, button));
+        if (info_.labelling.isEmpty())
+            noActivity(QStringLiteral("labelling"));
         else
-            noActivity(button == TopicButton::LabellingActivity ? QStringLiteral("labelling")
-                                                                : QStringLiteral("ordering"));
+            openActivity(info_.labelling);
+        break;
+    case TopicButton::OrderingActivity:
+        if (info_.ordering.isEmpty())
+            noActivity(QStringLiteral("ordering"));
+        else
+            openActivity(info_.ordering);
         break;
     case TopicButton::KeyFacts:
         openNotes(info_.keyFacts);
@@ -159,9 +141,15 @@ void TopicScreen::openQuiz() {
     quiz.showScreen();
 }
 
-void TopicScreen::openActivity(activities::ActivityScreen& activity) {
-    activity.titleLabel->setCaption(titleLabel->caption());
-    activity.showScreen();
+void TopicScreen::openActivity(const QString& activityFile) {
+    QString problem;
+    activities::ActivityScreen* activity = activities::activityScreen(activityFile, &problem);
+    if (!activity) {
+        QTimer::singleShot(0, [problem] { platform::messages().ok(problem); });
+        return;
+    }
+    activity->titleLabel->setCaption(titleLabel->caption());
+    activity->showScreen();
 }
 
 void TopicScreen::noActivity(const QString& activity) {
@@ -172,14 +160,28 @@ void TopicScreen::noActivity(const QString& activity) {
     QTimer::singleShot(0, [message] { platform::messages().ok(message); });
 }
 
-TopicScreen& tidesScreen() {
-    return platform::touch<TidesScreen>(QStringLiteral("tidesScreen"));
+bool topicFileExists(const QString& title) {
+    return platform::contentFileExists(topicFilePath(title));
 }
-TopicScreen& sunScreen() {
-    return platform::touch<SunScreen>(QStringLiteral("sunScreen"));
-}
-TopicScreen& lifeScreen() {
-    return platform::touch<LifeScreen>(QStringLiteral("lifeScreen"));
+
+TopicScreen* topicScreen(const QString& title, QString* problem) {
+    for (platform::Screen* loaded : platform::ScreenRegistry::instance().loaded())
+        if (auto* topic = qobject_cast<TopicScreen*>(loaded);
+            topic && topic->info().title.compare(title, Qt::CaseInsensitive) == 0)
+            return topic;
+    TopicRead read = loadTopicInfo(title);
+    if (read.info && platform::ScreenRegistry::instance().isLoaded(read.info->screenName))
+        read = {std::nullopt,
+                common::refusalMessage(topicFilePath(title),
+                                       QStringLiteral("another screen is already named \"%1\"")
+                                           .arg(read.info->screenName))};
+    if (!read.info) {
+        if (problem)
+            *problem = read.problem;
+        return nullptr;
+    }
+    return &platform::touch<TopicScreen>(read.info->screenName,
+                                         [&read] { return new TopicScreen(*read.info); });
 }
 
 } // namespace topics

@@ -30,7 +30,7 @@ enum class TopicButton {
 class TopicScreen : public platform::Screen {
     Q_OBJECT
 public:
-    explicit TopicScreen(Topic topic);
+    explicit TopicScreen(TopicInfo info);
 
     const TopicInfo& info() const { return info_; }
 
@@ -53,28 +53,16 @@ private:
                                         double top, double width);
     void openNotes(const NotesSet& set);
     void openQuiz();
-    void openActivity(activities::ActivityScreen& activity);
+    void openActivity(const QString& activityFile);
     void noActivity(const QString& activity);
 
-    Topic topic_;
-    const TopicInfo& info_;
+    const TopicInfo info_;
 };
 
-class TidesScreen : public TopicScreen {
-public:
-    TidesScreen() : TopicScreen(Topic::Tides) {}
-};
-class SunScreen : public TopicScreen {
-public:
-    SunScreen() : TopicScreen(Topic::Sun) {}
-};
-class LifeScreen : public TopicScreen {
-public:
-    LifeScreen() : TopicScreen(Topic::Life) {}
-};
-
-TopicScreen& tidesScreen();
-TopicScreen& sunScreen();
-TopicScreen& lifeScreen();
+// Whether the content folder has the file of the topic titled so.
+bool topicFileExists(const QString& title);
+// The screen of the topic titled so, loaded from its topic file; nullptr when
+// the file is refused, with the reason in `problem`.
+TopicScreen* topicScreen(const QString& title, QString* problem = nullptr);
 
 } // namespace topics

@@ -2,10 +2,7 @@
 // The four activity screens run offscreen with real pointer, touch and key
 // events, from the topic screens to the results screen.
 
-#include "activities/bignumbersscreen.h"
-#include "activities/innerplanetsscreen.h"
-#include "activities/lifetimelinescreen.h"
-#include "activities/starlifescreen.h"
+#include "activities/activityscreen.h"
 #include "common/sharedstate.h"
 #include "platform/appwindow.h"
 #include "platform/fonts.h"
@@ -14,6 +11,7 @@
 #include "platform/twips.h"
 #include "quiz/resultsscreen.h"
 #include "support/testenv.h"
+#include "support/topicscreens.h"
 #include "topics/topicscreen.h"
 
 #include <QPointingDevice>
@@ -39,7 +37,7 @@ void clickWidget(const QWidget* widget) {
 ActivityScreen& openScreen(testenv::Fixture& env, const QString& name) {
     const bool sun = name == "bigNumbersScreen" || name == "starLifeScreen";
     const bool labelling = name == "starLifeScreen" || name == "innerPlanetsScreen";
-    topics::TopicScreen& topic = sun ? topics::sunScreen() : topics::lifeScreen();
+    topics::TopicScreen& topic = sun ? testenv::sunScreen() : testenv::lifeScreen();
     topic.showScreen();
     clickWidget(labelling ? topic.labellingButton : topic.orderingButton);
     auto* screen = static_cast<ActivityScreen*>(platform::ScreenRegistry::instance().find(name));
@@ -211,7 +209,10 @@ private slots:
         testenv::Fixture::settle();
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("starLifeScreen"));
         // The next opening starts afresh.
-        QVERIFY(starLifeScreen().board().where(2).place == DragBoard::Place::HomeSlot);
+        QVERIFY(testenv::activityNamed(QStringLiteral("activities\\sun label.json"))
+                    .board()
+                    .where(2)
+                    .place == DragBoard::Place::HomeSlot);
     }
 
     void stackingDecidesWhichLabelIsPressed() {

@@ -4,6 +4,7 @@
 
 #include "activities/activitylayouts.h"
 #include "activities/dragboard.h"
+#include "platform/mediapaths.h"
 
 #include <QtTest>
 
@@ -27,11 +28,17 @@ DragBoard boardOf(std::vector<TwipRect> boxes) {
     return DragBoard(std::move(boxes), std::move(starts));
 }
 
-const ActivityLayout& layoutNamed(const QString& name) {
-    for (const ActivityLayout* layout :
-         {&lifeTimelineLayout(), &bigNumbersLayout(), &starLifeLayout(), &innerPlanetsLayout()})
-        if (layout->screenName == name)
-            return *layout;
+// The shipped activity file whose screen is named so.
+ActivityLayout layoutNamed(const QString& name) {
+    platform::setContentRoot(QStringLiteral(CORVELLA_SOURCE_MEDIA));
+    for (const char* file : {"life order", "sun order", "sun label", "life label"}) {
+        const ActivityRead read =
+            loadActivityLayout(QStringLiteral("activities\\%1.json").arg(QLatin1String(file)));
+        if (!read.layout)
+            qFatal("%s", qPrintable(read.problem));
+        if (read.layout->screenName == name)
+            return *read.layout;
+    }
     qFatal("no such layout");
 }
 
@@ -80,7 +87,7 @@ private slots:
     }
 
     void timelineBoxZero() {
-        DragBoard board = lifeTimelineLayout().makeBoard();
+        DragBoard board = layoutNamed("lifeTimelineScreen").makeBoard();
         QCOMPARE(dropAt(board, 3, 6300, 1700).snaps, 1);
         QVERIFY(at(board, 3, 7080, 2160));
         QCOMPARE(dropAt(board, 4, 6202.5f, 1700).snaps, 0);
@@ -141,7 +148,7 @@ private slots:
     }
 
     void dragNeedsTheLeftButtonAlone() {
-        DragBoard board = lifeTimelineLayout().makeBoard();
+        DragBoard board = layoutNamed("lifeTimelineScreen").makeBoard();
         QVERIFY(!board.drag(3, Qt::LeftButton | Qt::RightButton, 100, 100));
         QVERIFY(!board.drag(3, Qt::RightButton, 100, 100));
         QVERIFY(!board.drag(3, Qt::NoButton, 100, 100));
@@ -154,7 +161,7 @@ private slots:
     }
 
     void clickOnAPlacedLabelSnapsAndCountsAgain() {
-        DragBoard board = bigNumbersLayout().makeBoard();
+        DragBoard board = layoutNamed("bigNumbersScreen").makeBoard();
         for (int i = 0; i < 5; ++i)
             dropAt(board, i, 8040, board.box(i).top);
         const DragBoard::Drop again = board.drop(2);
@@ -168,7 +175,7 @@ private slots:
     void everyLabelOnItsOwnBoxScoresFull_data() { addLayoutRows(); }
     void everyLabelOnItsOwnBoxScoresFull() {
         QFETCH(QString, screen);
-        const ActivityLayout& layout = layoutNamed(screen);
+        const ActivityLayout layout = layoutNamed(screen);
         DragBoard board = layout.makeBoard();
         // A label put on any box's corner or its own slot's stays there: no
         // later zone of the layout takes it away.
@@ -191,7 +198,7 @@ private slots:
     }
 
     void labelsStackedInOneBoxCountButScoreOne() {
-        DragBoard board = innerPlanetsLayout().makeBoard();
+        DragBoard board = layoutNamed("innerPlanetsScreen").makeBoard();
         for (int i = 0; i < board.size(); ++i)
             dropAt(board, i, 3300, 4300); // Mercury's box, box 2
         QCOMPARE(board.placedCount(), 6);
@@ -205,7 +212,7 @@ private slots:
     }
 
     void checkScoreStaysUntilStartAgain() {
-        DragBoard board = starLifeLayout().makeBoard();
+        DragBoard board = layoutNamed("starLifeScreen").makeBoard();
         for (int i = 0; i < board.size(); ++i)
             dropAt(board, i, board.box(i).left, board.box(i).top);
         QVERIFY(board.checkScoreShown());

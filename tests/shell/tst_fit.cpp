@@ -6,7 +6,6 @@
 // from device pixels and its hit-testing as the pointer's do; positions are
 // the twips of the screens' own layouts.
 
-#include "activities/lifetimelinescreen.h"
 #include "common/sharedstate.h"
 #include "platform/appwindow.h"
 #include "platform/displayscale.h"
@@ -16,6 +15,7 @@
 #include "platform/wmf/wmfdocument.h"
 #include "shell/menuscreen.h"
 #include "support/testenv.h"
+#include "support/topicscreens.h"
 #include "topics/notesscreen.h"
 
 #include <QApplication>
@@ -133,7 +133,8 @@ private slots:
     // Label 0 of the life timeline dragged from its starting place to its
     // box, both at the layout's twips: it snaps into the box at either scale.
     void aDragLandsInTheSameBox() {
-        activities::LifeTimelineScreen& activity = activities::lifeTimelineScreen();
+        activities::ActivityScreen& activity =
+            testenv::activityNamed(QStringLiteral("activities\\life order.json"));
         activity.showScreen();
         QTRY_COMPARE(frontScreenName(), QStringLiteral("lifeTimelineScreen"));
         const activities::TwipRect from = activity.layout().startRect(0);

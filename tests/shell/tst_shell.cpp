@@ -11,6 +11,7 @@
 #include "shell/menuscreen.h"
 #include "shell/titlescreen.h"
 #include "support/testenv.h"
+#include "support/topicscreens.h"
 #include "topics/topicscreen.h"
 
 #include <QApplication>
@@ -214,7 +215,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor()); // the hourglass is gone again
         // A centred topic picture is centred on the window's 12000 twips (800 px).
         env.write("images/spiralgalaxy.jpg", jpeg(QSize(300, 200)));
-        QCOMPARE(topics::sunScreen().topicPicture->geometry(), QRect(250, 900 / 15, 300, 200));
+        QCOMPARE(testenv::sunScreen().topicPicture->geometry(), QRect(250, 900 / 15, 300, 200));
     }
 
     void animationRunsOnFromWhereItStopped() {

@@ -34,7 +34,8 @@ struct ScriptedMessages : platform::Messages {
 };
 
 // Installs the doubles, empties the shared state and points the content
-// folder at a fresh temporary folder. Everything is undone on destruction.
+// folder at a fresh temporary folder that holds only the shipped topic and
+// activity files. Everything is undone on destruction.
 class Fixture {
 public:
     Fixture() {
@@ -43,6 +44,8 @@ public:
         platform::setMessages(&messages);
         platform::setEndProgram([this] { ++ended; });
         platform::setContentRoot(content.path());
+        for (const char* folder : {"topics", "activities"})
+            copyShipped(QString::fromLatin1(folder));
     }
     ~Fixture() {
         platform::ScreenRegistry::instance().unloadAll();
@@ -62,6 +65,14 @@ public:
         QFile f(file);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
+    }
+
+    // Copies a folder of the shipped content into the temporary one.
+    void copyShipped(const QString& folder) {
+        const QDir from(QStringLiteral(CORVELLA_SOURCE_MEDIA "/") + folder);
+        QDir().mkpath(content.filePath(folder));
+        for (const QString& name : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(name), content.filePath(folder + '/' + name));
     }
 
     // Lets posted events (deferred deletes, queued calls) run.

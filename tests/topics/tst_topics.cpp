@@ -10,6 +10,7 @@
 #include "support/recordingprinter.h"
 #include "support/samplequestions.h"
 #include "support/testenv.h"
+#include "support/topicscreens.h"
 #include "topics/guidescreen.h"
 #include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
@@ -25,16 +26,9 @@ using shell::MenuItem;
 namespace {
 const QString kClick = QStringLiteral("wav\\click.wav");
 
-TopicScreen& topicScreen(Topic topic) {
-    switch (topic) {
-    case Topic::Tides:
-        return tidesScreen();
-    case Topic::Sun:
-        return sunScreen();
-    default:
-        return lifeScreen();
-    }
-}
+using testenv::lifeScreen;
+using testenv::sunScreen;
+using testenv::tidesScreen;
 
 // Pages the notes screen from 1 to the end and checks the label and buttons.
 void checkPageState(NotesScreen& notes, int page, int count) {
@@ -49,7 +43,7 @@ class TopicsTest : public QObject {
     Q_OBJECT
 private slots:
     void differencesBetweenTopics_data() {
-        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QColor>("background");
         QTest::addColumn<QString>("picture");
@@ -57,16 +51,19 @@ private slots:
         QTest::addColumn<QString>("keyFirst");
         QTest::addColumn<int>("notesPages");
         QTest::addColumn<QString>("notesFirst");
-        QTest::newRow("tides") << int(Topic::Tides) << "The Tides" << QColor(39, 63, 137)
-                               << "Images\\tide.jpg" << 3 << "key tidesa.wmf" << 2 << "tidesa.wmf";
-        QTest::newRow("sun") << int(Topic::Sun) << "The Sun and other Stars" << QColor(Qt::black)
+        QTest::newRow("tides") << "The Tides"
+                               << "The Tides" << QColor(39, 63, 137) << "Images\\tide.jpg" << 3
+                               << "key tidesa.wmf" << 2 << "tidesa.wmf";
+        QTest::newRow("sun") << "The Sun and other Stars"
+                             << "The Sun and other Stars" << QColor(Qt::black)
                              << "Images\\spiralgalaxy.jpg" << 2 << "key suna.wmf" << 2
                              << "suna.wmf";
-        QTest::newRow("life") << int(Topic::Life) << "Life on Earth" << QColor(39, 63, 137)
-                              << "Images\\babyseal.jpg" << 3 << "key lifea.wmf" << 2 << "lifea.wmf";
+        QTest::newRow("life") << "Life on Earth"
+                              << "Life on Earth" << QColor(39, 63, 137) << "Images\\babyseal.jpg"
+                              << 3 << "key lifea.wmf" << 2 << "lifea.wmf";
     }
     void differencesBetweenTopics() {
-        QFETCH(int, topic);
+        QFETCH(QString, topic);
         QFETCH(QString, title);
         QFETCH(QColor, background);
         QFETCH(QString, picture);
@@ -76,7 +73,7 @@ private slots:
         QFETCH(QString, notesFirst);
         testenv::Fixture env;
         state().soundOn = 1; // as once the menu has loaded
-        TopicScreen& screen = topicScreen(Topic(topic));
+        TopicScreen& screen = testenv::topicNamed(topic);
         QCOMPARE(screen.titleLabel->caption(), title);
         QCOMPARE(screen.backColor(), background);
         QCOMPARE(screen.topicPicture->picturePath(), picture);
