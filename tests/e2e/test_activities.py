@@ -64,6 +64,10 @@ class ActivityJourneys(journey.Journey):
         self.open_menu()
         self.press(activity.topic)
         self.reader.wait_label(activity.topic)
+        self.start_activity(activity)
+
+    def start_activity(self, activity):
+        """From its topic screen, opens the activity and waits for its labels."""
         self.press(activity.button)
         shown = self.reader.wait(
             lambda s: s if all(s.one(text, "label") for text, _, _ in activity.boxes) else None,

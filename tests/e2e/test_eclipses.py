@@ -24,7 +24,7 @@ def setUpModule():
 
 class EclipsesJourney(journey.Journey):
     # The activity steps of the other activity journeys.
-    open_activity = test_activities.ActivityJourneys.open_activity
+    start_activity = test_activities.ActivityJourneys.start_activity
     box_rect = test_activities.ActivityJourneys.box_rect
     wait_placed = test_activities.ActivityJourneys.wait_placed
     drag = test_activities.ActivityJourneys.drag
@@ -34,7 +34,7 @@ class EclipsesJourney(journey.Journey):
         with open(os.path.join(self.home, "topics", TOPIC + ".json"), encoding="utf-8") as f:
             return json.load(f)
 
-    def activity(self, path, button):
+    def activity_file(self, path, button):
         """The activity of a content path ("activities\\x.json"), its boxes by label number."""
         with open(os.path.join(self.home, *path.split("\\")), encoding="utf-8") as f:
             a = json.load(f)
@@ -44,7 +44,7 @@ class EclipsesJourney(journey.Journey):
     def complete(self, activity):
         """Opens the activity from the topic screen, drags every label to its
         box, scores it and goes back to the topic screen."""
-        self.open_activity(activity)
+        self.start_activity(activity)
         for label in range(len(activity.boxes)):
             self.drag(label, label)
         count = len(activity.boxes)
@@ -92,8 +92,8 @@ class EclipsesJourney(journey.Journey):
         reader.wait_showing("Multiple Choice", "push button")
 
         # Both activities, from the files the topic names.
-        self.complete(self.activity(topic["ordering"], "Ordering Activity"))
-        self.complete(self.activity(topic["labelling"], "Labelling Activity"))
+        self.complete(self.activity_file(topic["ordering"], "Ordering Activity"))
+        self.complete(self.activity_file(topic["labelling"], "Labelling Activity"))
 
 
 if __name__ == "__main__":
