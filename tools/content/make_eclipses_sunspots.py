@@ -15,6 +15,9 @@ from pathlib import Path
 
 from PIL import ImageFont
 
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "media"))
+import sunspots  # noqa: E402  (the labelling picture's geometry)
+
 MEDIA = Path(__file__).resolve().parent.parent.parent / "media"
 CLIENT_W, CLIENT_H = 11910, 8655
 # The activity screens' buttons (Start Again, Check Score, Exit) with the
@@ -158,15 +161,22 @@ def eclipses_label():
 
 
 def sunspots_label():
-    """The Sun cut open (picture 4500 x 4500 twips, centre 2490, 3550,
-    radius 1620): each layer's box at its right, joined to it by a line,
-    with a few words about the layer beside the box."""
+    """The Sun cut open (tools/media/sunspots.py draws it with the start of
+    each pointer line): each layer's box at its right, the line carried on
+    to it, and a few words about the layer beside the box."""
     width, height = 2280, 375
-    layers = (("Corona", (3900, 1900), "The Sun's thin outer air: over a million \u00b0C."),
-              ("Photosphere", (3600, 2550), "The bright surface we see: about 5,500 \u00b0C."),
-              ("Core", (2600, 3650), "The middle, about 15 million \u00b0C. The energy is made here."),
-              ("Radiative zone", (3000, 4250), "Energy slowly works its way out."),
-              ("Convective zone", (3200, 4800), "Hot gas rises and cooler gas sinks."))
+    left, top = 240, 1300  # the picture's place
+    edge = left + sunspots.LAYERS_SIZE * 15
+
+    def at(name):
+        x, y = sunspots.LAYER_POINTS[name]
+        return left + x * 15, top + y * 15
+
+    layers = (("Corona", at("Corona"), "The Sun's thin outer air: over a million \u00b0C."),
+              ("Photosphere", at("Photosphere"), "The bright surface we see: about 5,500 \u00b0C."),
+              ("Core", at("Core"), "The middle, about 15 million \u00b0C. The energy is made here."),
+              ("Radiative zone", at("Radiative zone"), "Energy slowly works its way out."),
+              ("Convective zone", at("Convective zone"), "Hot gas rises and cooler gas sinks."))
     boxes, lines, texts = [], [], [
         text("Label the layers of the Sun, from its core out to its corona.",
              [4800, 900, 7000, 500], 16, bold=True, align="left"),
@@ -174,20 +184,23 @@ def sunspots_label():
              [6000, 5500, 5700, 700], 14.25),
         text("A cooler, darker patch.", [2460, 900, 2200, 400], 14.25, align="left"),
     ]
-    for answer, (px, py), about in layers:
-        top = py - height // 2
-        boxes.append({"answer": answer, "left": 6000, "top": top, "standsBy": "the layer described as \"%s\"" % about})
-        lines.append([px, py, 6000, py])
-        texts.append(text(about, [8400, top - 60, 3450, 560], 12, align="left"))
+    for answer, (_, py), about in layers:
+        box_top = py - height // 2
+        boxes.append({"answer": answer, "left": 6000, "top": box_top,
+                      "standsBy": "the layer described as \"%s\"" % about})
+        lines.append([edge, py, 6000, py])
+        texts.append(text(about, [8400, box_top - 60, 3450, 560], 12, align="left"))
     boxes.append({"answer": "Sunspot", "left": 240, "top": 900,
                   "standsBy": "the dark patches on the Sun's surface"})
-    lines.append([1290, 1275, 1842, 2983])
+    sx, sy = sunspots.SUNSPOT_EDGE
+    lines.append([left + sx * 15, top + sy * 15 - 25, left + sx * 15, top + sy * 15])
     return {
         "format": 1, "screen": "sunspotsLabelScreen", "kind": "labelling", "background": SCREEN_BLUE,
         "label": {"width": width, "height": height, "points": 11.25},
         "title": {"rect": [240, 120, 11400, 705], "points": 27.75, "align": "left"},
         "texts": texts, "lines": lines,
-        "pictures": [{"path": "Images\\sunlayers.jpg", "rect": [240, 1300, 4500, 4500], "stretched": False}],
+        "pictures": [{"path": "Images\\sunlayers.jpg", "rect": [left, top, edge - left, edge - left],
+                      "stretched": False}],
         "boxes": boxes,
         "starts": homes([[240 + 2340 * (i % 3), 6240 + 600 * (i // 3)] for i in range(6)]),
     }

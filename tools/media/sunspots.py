@@ -7,12 +7,24 @@ thumbnail, and the Sun cut open for the labelling screen (core, radiative
 zone, convective zone, the photosphere with a group of sunspots, and the
 faint corona), on the screens' blue and not to scale."""
 import numpy as np
+from PIL import ImageDraw
 
 import mediakit as mk
 import planets
 
 W, H = 794, 524
 LAKE = 420  # the lake's shore line
+
+# The labelling picture: its size, and the point of each part that a
+# yellow pointer line runs from, in pixels. The screen draws pictures over
+# lines, so each line is drawn here from its point to the picture's edge
+# (right, or top for the sunspots) and the activity file carries it on to
+# the label's box (tools/content/make_eclipses_sunspots.py).
+LAYERS_SIZE = 300
+LAYER_POINTS = {"Corona": (244, 40), "Photosphere": (224, 83), "Core": (157, 157),
+                "Radiative zone": (184, 197), "Convective zone": (197, 233)}
+SUNSPOT_POINT, SUNSPOT_EDGE = (107, 112), (70, 0)
+YELLOW = (255, 255, 0)
 
 
 def aurora_sky(w, h, seed=5):
@@ -82,12 +94,21 @@ def sun_layers(size):
     return np.clip(rgb, 0, 1)
 
 
+def with_pointers(img):
+    """Draws the yellow pointer lines, 3 pixels wide like the screen's lines."""
+    draw = ImageDraw.Draw(img)
+    for x, y in LAYER_POINTS.values():
+        draw.line([(x, y), (img.width - 1, y)], fill=YELLOW, width=3)
+    draw.line([SUNSPOT_POINT, SUNSPOT_EDGE], fill=YELLOW, width=3)
+    return img
+
+
 def main():
     pic = topic_picture()
     mk.save_jpeg(pic, "Images", "aurora.jpg")
     thumb = mk.to_image(pic).crop((200, 200, 480, 402)).resize((57, 41))
     mk.save_jpeg(thumb, "Images", "aurorasm.jpg")
-    mk.save_jpeg(sun_layers(300), "Images", "sunlayers.jpg")
+    mk.save_jpeg(with_pointers(mk.to_image(sun_layers(LAYERS_SIZE))), "Images", "sunlayers.jpg")
     print("made aurora.jpg, aurorasm.jpg, sunlayers.jpg")
 
 
