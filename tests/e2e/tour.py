@@ -6,6 +6,7 @@ reviewing the look of the whole program at once. Run by tools/tour.sh.
 Screens that are not in this build yet (no button leads to them) are noted
 and skipped."""
 
+import json
 import os
 import subprocess
 import time
@@ -96,8 +97,7 @@ class Tour(journey.Journey):
         self.pages("guide", 5)
         reader.wait_showing(menu, "push button")
 
-        for topic, stem in (("The Tides", "tides"), ("The Sun and other Stars", "sun"),
-                            ("Life on Earth", "life")):
+        for topic, stem in self.topics():
             key_pages, note_pages = self.pages_of("key " + stem), self.pages_of(stem)
             self.press(topic)
             reader.wait_showing("Key Facts", "push button")
@@ -118,6 +118,15 @@ class Tour(journey.Journey):
 
         self.teachers_tools()
         print(f"\n{self.count} pictures in {self.out}; not reached: {self.skipped}")
+
+    def topics(self):
+        """(title, notes stem) of every topic file in the content folder."""
+        found = []
+        for name in sorted(os.listdir(os.path.join(self.home, "topics"))):
+            with open(os.path.join(self.home, "topics", name), encoding="utf-8") as f:
+                topic = json.load(f)
+            found.append((topic["title"], topic["teachersNotes"]["stem"]))
+        return found
 
     def teachers_tools(self):
         """The wizard and the catalogue, when this build has them."""
