@@ -8,9 +8,9 @@
 #include "platform/picture.h"
 #include "platform/sounddecoder.h"
 #include "platform/twips.h"
+#include "questions/fields.h"
+#include "questions/questionfile.h"
 #include "topics/topicinfo.h"
-#include "worksheets/fields.h"
-#include "worksheets/questionfile.h"
 #include "worksheets/worksheetlist.h"
 
 #include <QBuffer>

@@ -8,13 +8,13 @@
 #include "platform/appwindow.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
+#include "questions/questionfile.h"
 #include "quiz/quizscreen.h"
 #include "shell/menuscreen.h"
 #include "support/samplequestions.h"
 #include "support/testenv.h"
 #include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
-#include "worksheets/questionfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

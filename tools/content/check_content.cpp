@@ -13,8 +13,8 @@
 #include "platform/mediapaths.h"
 #include "platform/picture.h"
 #include "platform/textlabel.h"
+#include "questions/questionfile.h"
 #include "topics/topicinfo.h"
-#include "worksheets/questionfile.h"
 
 #include <QApplication>
 #include <QDir>
