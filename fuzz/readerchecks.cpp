@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readerchecks.h"
 
+#include "activities/activitylayouts.h"
+#include "common/contentfile.h"
 #include "common/sharedstate.h"
 #include "platform/mediapaths.h"
 #include "platform/picture.h"
 #include "platform/sounddecoder.h"
-#include "worksheets/fields.h"
-#include "worksheets/questionfile.h"
+#include "platform/twips.h"
+#include "questions/fields.h"
+#include "questions/questionfile.h"
+#include "topics/topicinfo.h"
 #include "worksheets/worksheetlist.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace fuzzchecks {
 namespace {
@@ -139,6 +145,76 @@ QString checkPicture(const QByteArray& bytes, const QString& scratch) {
         return QStringLiteral("a %1 by %2 picture").arg(size.width()).arg(size.height());
     if (picture.isMetafile())
         (void)picture.naturalSize();
+    return {};
+}
+
+QString checkTopicFile(const QByteArray& bytes, const QString& scratch) {
+    platform::setContentRoot(scratch);
+    // The shipped activity files exist, so that seeds naming them are accepted.
+    QDir(scratch).mkpath(QStringLiteral("activities"));
+    for (const char* name : {"sun order", "sun label", "life order", "life label"})
+        if (!writeFile(QDir(scratch).filePath(QStringLiteral("activities/%1.json").arg(name)), {}))
+            return QStringLiteral("cannot write the scratch file");
+    const topics::TopicRead read = topics::readTopicInfo(bytes, QStringLiteral("topics\\t.json"));
+    if (!read.info)
+        return read.problem.startsWith(QStringLiteral("The file \"topics\\t.json\""))
+                   ? QString()
+                   : QStringLiteral("a refusal that does not name the file");
+    const topics::TopicInfo& t = *read.info;
+    static const QRegularExpression name(QStringLiteral("^[a-z][A-Za-z0-9]*Screen$"));
+    if (!name.match(t.screenName).hasMatch())
+        return QStringLiteral("screen name \"%1\"").arg(t.screenName);
+    if (t.title.trimmed().isEmpty())
+        return QStringLiteral("an empty title");
+    for (const topics::NotesSet* set : {&t.keyFacts, &t.teachersNotes})
+        if (set->pageCount < 1 || set->pageCount > topics::kMaxNotesPages)
+            return QStringLiteral("%1 pages").arg(set->pageCount);
+    if (!(t.pictureLeft >= 0 && t.pictureLeft <= platform::kClientWidthTwips && t.pictureTop >= 0 &&
+          t.pictureTop <= platform::kClientHeightTwips))
+        return QStringLiteral("the picture outside the window");
+    for (const QString& file : {t.ordering, t.labelling})
+        if (!file.isEmpty() && !platform::contentFileExists(file))
+            return QStringLiteral("a missing activity file \"%1\"").arg(file);
+    return {};
+}
+
+QString checkActivityFile(const QByteArray& bytes) {
+    using activities::TwipRect;
+    const activities::ActivityRead read =
+        activities::readActivityLayout(bytes, QStringLiteral("activities\\a.json"));
+    if (!read.layout)
+        return read.problem.startsWith(QStringLiteral("The file \"activities\\a.json\""))
+                   ? QString()
+                   : QStringLiteral("a refusal that does not name the file");
+    const activities::ActivityLayout& a = *read.layout;
+    const int n = a.size();
+    if (n < 1 || n > activities::kMaxBoxes || int(a.starts.size()) != n)
+        return QStringLiteral("%1 boxes and %2 starting places").arg(n).arg(a.starts.size());
+    QSet<QString> answers;
+    const auto inside = [](const TwipRect& r) {
+        return r.left >= 0 && r.top >= 0 && r.left + r.width <= platform::kClientWidthTwips &&
+               r.top + r.height <= platform::kClientHeightTwips;
+    };
+    for (int i = 0; i < n; ++i) {
+        const QString& answer = a.boxes[size_t(i)].answer;
+        if (answer.trimmed().isEmpty() || answers.contains(answer))
+            return QStringLiteral("box %1 has an empty or repeated answer").arg(i);
+        answers.insert(answer);
+        if (!inside(a.boxRect(i)) || !inside(a.startRect(i)))
+            return QStringLiteral("box or starting place %1 outside the window").arg(i);
+    }
+    const int texts = int(a.texts.size());
+    if (texts > common::kMaxContentItems || a.lines.size() > size_t(common::kMaxContentItems) ||
+        a.pictures.size() > size_t(common::kMaxContentItems))
+        return QStringLiteral("too many items");
+    if (a.textAboveLabels < -1 || a.textAboveLabels >= texts)
+        return QStringLiteral("text above the labels %1 of %2").arg(a.textAboveLabels).arg(texts);
+    if (a.wordMark &&
+        (a.wordMark->text < 0 || a.wordMark->text >= texts || a.wordMark->marker < 0 ||
+         a.wordMark->marker >= texts || a.wordMark->text == a.wordMark->marker))
+        return QStringLiteral("a word mark of texts that do not exist");
+    if (a.makeBoard().size() != n)
+        return QStringLiteral("a board of another size");
     return {};
 }
 

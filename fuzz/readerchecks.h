@@ -23,4 +23,13 @@ QString checkSound(const QByteArray& bytes, const QString& scratch);
 // `scratch` is a writable folder, made the content folder.
 QString checkPicture(const QByteArray& bytes, const QString& scratch);
 
+// An accepted topic file has a screen name of letters and digits, 1 to 26
+// pages per notes set, its picture inside the window and activity files that
+// exist; `scratch` is a writable folder, made the content folder.
+QString checkTopicFile(const QByteArray& bytes, const QString& scratch);
+// An accepted activity file has 1 to 9 boxes, as many starting places, one
+// label per box (distinct answers), every box and starting place inside the
+// window, and indices of texts that exist.
+QString checkActivityFile(const QByteArray& bytes);
+
 } // namespace fuzzchecks

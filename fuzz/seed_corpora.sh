@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 media=../media
-mkdir -p corpus/questionfile corpus/worksheetlist corpus/sound corpus/picture
+mkdir -p corpus/questionfile corpus/worksheetlist corpus/sound corpus/picture corpus/topicfile \
+    corpus/activityfile
 
 cp "$media/multiple/The Tides.txt" corpus/questionfile/tides.txt
 cp "$media/multiple/Life on Earth.txt" corpus/questionfile/life.txt
@@ -24,3 +25,14 @@ cp "$media/Images/m51sm.jpg" corpus/picture/m51sm.jpg
 cp "$media/logo/quil0000.gif" corpus/picture/quil0000.gif
 cp "$media/logo/quillmere2.bmp" corpus/picture/quillmere2.bmp
 cp "$media/wmf/sunb.wmf" corpus/picture/sunb.wmf
+
+cp "$media/topics/The Tides.json" corpus/topicfile/tides.json
+cp "$media/topics/Life on Earth.json" corpus/topicfile/life.json
+for name in "sun order" "sun label" "life order" "life label"; do
+    cp "$media/activities/$name.json" "corpus/activityfile/${name// /-}.json"
+done
+# Refused: nested too deep, a box without a starting place.
+printf '{"format":1,"a":%s1%s}' "$(printf '[%.0s' $(seq 200))" "$(printf ']%.0s' $(seq 200))" \
+    > corpus/topicfile/deep.json
+python3 -c 'import json, sys; d = json.load(open(sys.argv[1])); d["starts"].pop(); print(json.dumps(d))' \
+    "$media/activities/sun label.json" > corpus/activityfile/unpaired.json

@@ -14,6 +14,7 @@
 #include "platform/mediapaths.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
+#include "questions/questionfile.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -21,7 +22,6 @@
 #include "shell/titlescreen.h"
 #include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
-#include "worksheets/questionfile.h"
 
 #include <QApplication>
 #include <QDir>

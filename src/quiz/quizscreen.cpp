@@ -11,10 +11,10 @@
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
+#include "questions/worksheetprinting.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/scoring.h"
 #include "quiz/wronganswersscreen.h"
-#include "worksheets/worksheetprinting.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

@@ -14,9 +14,9 @@
 #include "platform/services.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
+#include "questions/questionfile.h"
 #include "quiz/quizscreen.h"
 #include "topics/notesscreen.h"
-#include "worksheets/questionfile.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/worksheetentries.h"
 
-#include "worksheets/questionfile.h"
+#include "questions/questionfile.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/worksheetlist.h"
 
-#include "worksheets/fields.h"
-#include "worksheets/questionfile.h"
-#include "worksheets/safewrite.h"
+#include "questions/fields.h"
+#include "questions/questionfile.h"
+#include "questions/safewrite.h"
 
 #include <QDir>
 #include <QElapsedTimer>

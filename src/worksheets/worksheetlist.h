@@ -10,7 +10,7 @@
 // file "track.lock" around its read-change-write and reads the list again
 // under it; the list is replaced whole, never rewritten in place.
 
-#include "worksheets/fields.h"
+#include "questions/fields.h"
 
 #include <QString>
 #include <QStringList>

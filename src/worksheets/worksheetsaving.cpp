@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/worksheetsaving.h"
 
-#include "worksheets/questionfile.h"
+#include "questions/questionfile.h"
 #include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetsfolder.h"
 

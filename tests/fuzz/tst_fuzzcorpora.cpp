@@ -42,6 +42,12 @@ private slots:
             return fuzzchecks::checkPicture(bytes, scratch.path());
         });
     }
+    void topicFiles() {
+        replay(QStringLiteral("topicfile"), [this](const QByteArray& bytes) {
+            return fuzzchecks::checkTopicFile(bytes, scratch.path());
+        });
+    }
+    void activityFiles() { replay(QStringLiteral("activityfile"), fuzzchecks::checkActivityFile); }
 };
 
 QTEST_MAIN(FuzzCorporaTest)

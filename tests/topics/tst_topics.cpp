@@ -4,6 +4,7 @@
 #include "common/sharedstate.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
+#include "questions/questionfile.h"
 #include "quiz/quizscreen.h"
 #include "shell/menuscreen.h"
 #include "support/minimalwmf.h"
@@ -14,7 +15,6 @@
 #include "topics/guidescreen.h"
 #include "topics/notesscreen.h"
 #include "topics/topicscreen.h"
-#include "worksheets/questionfile.h"
 
 #include <QtTest>
 #include <unistd.h>

@@ -9,7 +9,7 @@
 //                                  stdin to close (the parent kills it there)
 #include "listwriterchild.h"
 
-#include "worksheets/safewrite.h"
+#include "questions/safewrite.h"
 #include "worksheets/worksheetlist.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/sharedstate.h"
-#include "worksheets/fields.h"
-#include "worksheets/questionfile.h"
+#include "questions/fields.h"
+#include "questions/questionfile.h"
 
 #include <QBuffer>
 #include <QFile>

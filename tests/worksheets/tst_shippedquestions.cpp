@@ -3,8 +3,8 @@
 // fits the label that shows it.
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "questions/questionfile.h"
 #include "quiz/scoring.h"
-#include "worksheets/questionfile.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheets/fields.h"
+#include "questions/fields.h"
 #include "worksheets/worksheetlist.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "questions/worksheetprinting.h"
 #include "support/recordingprinter.h"
 #include "support/samplequestions.h"
-#include "worksheets/worksheetprinting.h"
 
 #include <QTest>
 

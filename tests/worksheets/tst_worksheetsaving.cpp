@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/mediapaths.h"
+#include "questions/questionfile.h"
 #include "support/samplequestions.h"
-#include "worksheets/questionfile.h"
 #include "worksheets/worksheetlist.h"
 #include "worksheets/worksheetsaving.h"
 #include "worksheets/worksheetsfolder.h"

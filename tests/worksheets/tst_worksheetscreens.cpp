@@ -4,6 +4,7 @@
 
 #include "common/sharedstate.h"
 #include "platform/textlabel.h"
+#include "questions/questionfile.h"
 #include "quiz/quizscreen.h"
 #include "shell/menuactions.h"
 #include "shell/menuscreen.h"
@@ -11,7 +12,6 @@
 #include "support/samplequestions.h"
 #include "support/testenv.h"
 #include "worksheets/cataloguescreen.h"
-#include "worksheets/questionfile.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetlist.h"
 

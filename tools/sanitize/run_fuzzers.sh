@@ -34,7 +34,7 @@ fuzz_one() {
 }
 
 failed=0
-targets=(questionfile worksheetlist sound picture wmf)
+targets=(questionfile worksheetlist sound picture topicfile activityfile wmf)
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
     pids=()
     for target in "${targets[@]:i:2}"; do

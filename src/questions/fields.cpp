@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheets/fields.h"
+#include "questions/fields.h"
 
-#include "worksheets/questionfile.h"
+#include "questions/questionfile.h"
 
 #include <QIODevice>
 #include <QStringDecoder>

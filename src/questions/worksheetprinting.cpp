@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheets/worksheetprinting.h"
+#include "questions/worksheetprinting.h"
 
 namespace worksheets {
 namespace {

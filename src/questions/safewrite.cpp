@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheets/safewrite.h"
+#include "questions/safewrite.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheets/questionfile.h"
+#include "questions/questionfile.h"
 
-#include "worksheets/fields.h"
-#include "worksheets/safewrite.h"
+#include "questions/fields.h"
+#include "questions/safewrite.h"
 
 #include <QFile>
 #include <QFileInfo>
