@@ -101,8 +101,8 @@ PAGES = [
           "the light of every sunrise and sunset at once."),
         P("The Moon's orbit is tilted about 5\u00b0 to the Earth's, so the three bodies line "
           "up only in two \u2018eclipse seasons\u2019 a year. Each year has at least two solar "
-          "eclipses and at most five, and lunar eclipses as often, each seen from only part of "
-          "the Earth."),
+          "eclipses and at most five, and usually two to four lunar eclipses, many of them "
+          "faint; each is seen from only part of the Earth."),
         PrintOnly(Diagram(de.tilted_orbit, 3.2, 1.85)),
         H("Upcoming total solar eclipses"),
         P("2 August 2027: Spain, North Africa, Egypt and Arabia. 22 July 2028: Australia and "
