@@ -60,5 +60,16 @@ def all_pages():  # noqa: F811
     return _pages_before_eclipses() + pages_eclipses.PAGES + pages_sunspots.PAGES
 
 
+# The Solar System, Orbits and Gravitation.
+import pages_orbits  # noqa: E402
+import pages_solarsystem  # noqa: E402
+
+_pages_before_solar_system = all_pages
+
+
+def all_pages():  # noqa: F811
+    return _pages_before_solar_system() + pages_solarsystem.PAGES + pages_orbits.PAGES
+
+
 if __name__ == "__main__":
     main(sys.argv[1:])
