@@ -16,6 +16,9 @@ for step in eclipses sunspots; do
     echo "== $step"
     "$PY" "$step.py"
 done
+# The Solar System, Orbits and Gravitation.
+echo "== solarsystem"
+"$PY" solarsystem.py
 echo "== check_sounds"
 "$PY" check_sounds.py
 du -sh ../../media

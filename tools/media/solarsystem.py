@@ -15,6 +15,8 @@ path and the Moon on its own path for the labelling screen.
 The giant planets are drawn here from their known looks (bands of cloud,
 Jupiter's Great Red Spot, Saturn's rings, the pale cyan of Uranus and the
 deep blue of Neptune); the rocky planets come from planets.py."""
+import sys
+
 import numpy as np
 from PIL import ImageDraw
 
@@ -159,9 +161,9 @@ ROW = [("mercury", 86, 5), ("venus", 116, 9), ("earth", 150, 10), ("mars", 184, 
 ROW_SUN = (-150, ROW_Y, 200)
 BELT = (212, 262)
 # Where each labelled body's pointer line starts, and the picture edge it runs to.
-ROW_POINTS = {"The Sun": (30, ROW_Y + 60), "Earth": (150, ROW_Y + 12), "Asteroid belt": (237, ROW_Y - 12),
+ROW_POINTS = {"The Sun": (30, ROW_Y - 30), "Earth": (150, ROW_Y + 12), "Asteroid belt": (237, ROW_Y - 12),
               "Jupiter": (318, ROW_Y + 46), "Saturn": (470, ROW_Y + 34), "Neptune": (700, ROW_Y + 19)}
-ROW_UP = {"Asteroid belt"}  # these run to the top edge, the others to the bottom
+ROW_UP = {"The Sun", "Asteroid belt"}  # these run to the top edge, the others to the bottom
 
 
 def planet_row(w, h, cy, sun, row, belt, background=None, sizes=1.0):
@@ -241,11 +243,10 @@ OL_PATH = (300, 165, 250, 118)
 OL_EARTH, OL_EARTH_R = (505, 232), 16
 OL_MOON_PATH = (505, 232, 40, 22)
 OL_MOON, OL_MOON_R = (469, 222), 6
-OL_POINTS = {"The Sun": (300, 135), "The Earth": (512, 246), "The Moon": (466, 216),
-             "The Earth's path": (120, 248), "The Moon's path": (544, 232),
-             "The Sun's pull": (420, 204)}
-OL_EDGES = {"The Sun": "top", "The Earth": "bottom", "The Moon": "top", "The Earth's path": "bottom",
-            "The Moon's path": "right", "The Sun's pull": "bottom"}
+OL_POINTS = {"The Sun": (300, 195), "The Earth": (512, 246), "The Moon": (466, 216),
+             "Earth's path": (120, 248), "Moon's path": (544, 232), "Sun's pull": (410, 201)}
+OL_EDGES = {"The Sun": "bottom", "The Earth": "bottom", "The Moon": "top", "Earth's path": "bottom",
+            "Moon's path": "right", "Sun's pull": "bottom"}
 
 
 def orbit_label_picture():
@@ -281,6 +282,11 @@ def orbit_label_picture():
 
 
 def main():
+    if sys.argv[1:] == ["labels"]:  # only the labelling pictures, while their layout is tuned
+        row = mk.to_image(planet_row(ROW_W, ROW_H, ROW_Y, ROW_SUN, ROW, BELT))
+        mk.save_jpeg(pointer_lines(row, ROW_POINTS, ROW_UP, ROW_H), "Images", "planetrow.jpg")
+        mk.save_jpeg(orbit_label_picture(), "Images", "orbitlabel.jpg")
+        return
     pic = solar_system_picture()
     mk.save_jpeg(pic, "Images", "solarsystem.jpg")
     thumb = mk.to_image(pic).crop((486 - 90, 370 - 65, 486 + 90, 370 + 65)).resize((57, 41))
