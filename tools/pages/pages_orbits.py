@@ -68,7 +68,8 @@ PAGES = [
         P("Astronauts float in the **International Space Station**. But there is still gravity "
           "up there: nearly as much as on the ground."),
         P("The station is **falling** all the time! It moves sideways so fast, about 28,000 km "
-          "an hour, that it falls **round** the Earth instead of into it. That is an orbit."),
+          "an hour, that it falls **round** the Earth instead of into it, once every 90 minutes. "
+          "That is an orbit."),
         Box(Small("**There is gravity in space.** The Sun's gravity reaches far beyond Neptune. "
                   "It keeps every planet in its orbit.")),
     ]),

@@ -98,7 +98,7 @@ ACTIVITIES = {'life label': {'screen': 'innerPlanetsScreen',
                            'bold': False,
                            'colour': '#ffff00',
                            'align': 'center'},
-                          {'text': 'No atmosphere and no water. Impossible for life to '
+                          {'text': 'No atmosphere and no liquid water. Impossible for life to '
                                    'survive.',
                            'rect': [7440, 4920, 2505, 1065],
                            'font': 'Times New Roman',
@@ -142,7 +142,7 @@ ACTIVITIES = {'life label': {'screen': 'innerPlanetsScreen',
                           {'answer': 'The Moon',
                            'left': 7800,
                            'top': 7200,
-                           'standsBy': 'the picture described as "No atmosphere and no water. '
+                           'standsBy': 'the picture described as "No atmosphere and no liquid water. '
                                        'Impossible for life to survive."'},
                           {'answer': 'Mercury',
                            'left': 3240,
@@ -264,7 +264,7 @@ ACTIVITIES = {'life label': {'screen': 'innerPlanetsScreen',
                            'left': 2280,
                            'top': 4980,
                            'standsBy': '3,500 million years ago'},
-                          {'answer': 'The first land animals evolved.',
+                          {'answer': 'First four-legged animals on land.',
                            'left': 7980,
                            'top': 4980,
                            'standsBy': '360 million years ago'},
@@ -292,8 +292,8 @@ ACTIVITIES = {'life label': {'screen': 'innerPlanetsScreen',
                           'bold': False,
                           'colour': '#ffff00',
                           'align': 'left'},
-                         {'text': 'In a few billion years time the Sun will swell up into an '
-                                  'enormous red giant that will swallow up the inner planets.',
+                         {'text': 'In a few billion years the Sun will swell up into an '
+                                  'enormous red giant, probably swallowing Mercury and Venus.',
                           'rect': [4440, 840, 4425, 1065],
                           'font': 'Times New Roman',
                           'points': 14.25,
@@ -354,9 +354,9 @@ ACTIVITIES = {'life label': {'screen': 'innerPlanetsScreen',
                          {'answer': 'Red Giant',
                           'left': 5760,
                           'top': 6240,
-                          'standsBy': 'the picture described as "In a few billion years time '
-                                      'the Sun will swell up into an enormous red giant that '
-                                      'will swallow up the inner planets."'},
+                          'standsBy': 'the picture described as "In a few billion years '
+                                      'the Sun will swell up into an enormous red giant, '
+                                      'probably swallowing Mercury and Venus."'},
                          {'answer': 'Gas Cloud',
                           'left': 600,
                           'top': 4080,
