@@ -16,6 +16,11 @@ for step in eclipses sunspots; do
     echo "== $step"
     "$PY" "$step.py"
 done
+# Time and the Seasons, The Phases of the Moon (moonphases uses the phase frames).
+for step in seasons moonphases; do
+    echo "== $step"
+    "$PY" "$step.py"
+done
 echo "== check_sounds"
 "$PY" check_sounds.py
 du -sh ../../media
