@@ -80,7 +80,7 @@ def seasons_label():
             ("December solstice", (481, 212), "the Earth on the right, its south leaning to the Sun"),
             ("March equinox", (345, 8), "the Earth on the far side of the path"),
             ("September equinox", (345, 282), "the Earth on the near side of the path"),
-            ("The Sun", (120, 148), "the middle of the path")):
+            ("The Sun", (150, 185), "the middle of the path")):
         x, y = at(px, py)
         boxes.append({"answer": answer, "left": x, "top": y, "standsBy": stands_by})
     return {
