@@ -86,8 +86,8 @@ PAGES = [
           "half disc. The Earth's shadow plays no part: it reaches the Moon only in a lunar "
           "eclipse, at some full Moons."),
         P("People south of the Equator see the Moon turned round, so a waxing Moon is lit on the "
-          "left there and on the right in the north; near the Equator a crescent can look like a "
-          "bowl. The phase is the same for everyone on the same night."),
+          "left there and on the right in the north. The phase is the same for everyone on the "
+          "same night."),
         H("The pages and the quiz"),
         P("Page 1 teaches moonlight, the lit half and the cycle (quiz 1 to 4); page 2 the names "
           "and the order (5 to 8, 10, the ordering activity); page 3 the hemispheres (9)."),

@@ -43,7 +43,8 @@ PAGES = [
           "**year**."),
         P("Our calendar has 365 days. So every four years we add an extra day, **29 February**, "
           "to catch up. That year is a **leap year**."),
-        P("We split each day into 24 **hours**. A **week** is 7 days."),
+        P("We split each day into 24 **hours**. A **week** is 7 days. A **season** lasts about "
+          "3 months."),
     ]),
     key(2, "Why do we have seasons?", [
         Diagram(ds.tilt_seasons, 3.2, 1.85),
