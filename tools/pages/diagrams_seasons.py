@@ -86,22 +86,24 @@ def _stick(d, x, ground, sun_angle, caption):
     d.line([(x, ground), (x, ground - h)])
     for k in (-0.12, 0.0):
         x0 = x + k
-        arrow(d, x0 - 0.5 * math.cos(a), ground - h - 0.5 * math.sin(a) + k * math.tan(a),
+        arrow(d, x0 - 0.4 * math.cos(a), ground - h - 0.4 * math.sin(a) + k * math.tan(a),
               x0 - 0.05 * math.cos(a), ground - h - 0.05 * math.sin(a) + k * math.tan(a),
               (230, 120, 0), 0.012, 0.05)
-    d.label(x + 0.45, ground + 0.22, caption, 11, True)
+    season, shadow_size = caption
+    d.label(x + 0.3, ground + 0.22, season, 11, True)
+    d.label(x + 0.3, ground + 0.39, shadow_size, 11)
 
 
 def sun_height(d):
-    """3.2 x 1.35 in: the midday Sun high in summer and low in winter, and
+    """3.2 x 1.6 in: the midday Sun high in summer and low in winter, and
     the shadows of a stick."""
-    ground = 0.95
+    ground = 1.05
     d.style(GROUND, None)
     d.rect(0.0, ground, 3.2, ground + 0.06)
-    _stick(d, 0.55, ground, 62, "summer: short shadow")
-    _stick(d, 2.05, ground, 20, "winter: long shadow")
-    d.label(0.3, 0.15, "high Sun", 11, True, (170, 80, 0), align="left")
-    d.label(1.45, 0.58, "low Sun", 11, True, (170, 80, 0), align="left")
+    _stick(d, 0.55, ground, 62, ("summer", "short shadow"))
+    _stick(d, 1.75, ground, 20, ("winter", "long shadow"))
+    d.label(0.34, 0.45, "high Sun", 11, True, (170, 80, 0), align="right")
+    d.label(1.22, 0.46, "low Sun", 11, True, (170, 80, 0), align="right")
 
 
 def orbit(d):

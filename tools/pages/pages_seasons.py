@@ -124,7 +124,7 @@ PAGES = [
           "gets hot; do not touch it or stare into it."),
         B("**Shadow stick:** measure a stick's midday shadow once a month. It is shortest in "
           "summer. **Safety:** look at the shadow, never at the Sun."),
-        PrintOnly(Diagram(ds.sun_height, 3.2, 1.35)),
+        PrintOnly(Diagram(ds.sun_height, 3.2, 1.6)),
         Col,
         B("**Pen pals:** compare the months of summer and winter with a school in the other "
           "hemisphere."),
