@@ -64,13 +64,14 @@ PAGES = [
     key(3, "Solstices, equinoxes, hemispheres", [
         Diagram(ds.orbit, 3.2, 1.9),
         P("A **solstice** is when one half of the Earth leans most towards the Sun. It comes "
-          "around **21 June** and **21 December**: the longest and the shortest days."),
+          "around **21 June** and **21 December**. One half then has its longest day, the other "
+          "its shortest."),
         P("At an **equinox** day and night are about the same length everywhere. It comes around "
           "**20 March** and **22 September**."),
         Col,
         H("Opposite seasons"),
-        P("The Equator splits the Earth into two **hemispheres**, north and south. Their seasons "
-          "are opposite."),
+        P("The **Equator** is an imaginary line round the middle of the Earth. It splits the "
+          "Earth into two **hemispheres**, north and south. Their seasons are opposite."),
         B("**North** (such as the UK, Canada and China): summer is June, July and August."),
         B("**South** (such as Australia, South Africa and Argentina): summer is December, January "
           "and February."),
@@ -98,7 +99,7 @@ PAGES = [
           "million km (perihelion, early January) to about 152.1 million km (aphelion, early "
           "July), about 150 million km on average. Being nearest in the northern winter shows "
           "that distance does not make the seasons."),
-        P("Solstices fall on 20 to 22 June and 21 or 22 December; equinoxes on about 20 March and "
+        P("Solstices fall on 20 or 21 June and 21 or 22 December; equinoxes on about 20 March and "
           "22 or 23 September. Weather services count \u2018meteorological\u2019 seasons of "
           "whole months: in the UK summer is June to August; in Australia it is December to "
           "February."),
