@@ -115,8 +115,9 @@ def inset_centre(angle):
 
 def main():
     mk.save_jpeg(topic_picture(), "Images", "moonphases.jpg")
-    frame = Image.open(mk.out_path("phasesm", "moonph04.jpg")).convert("RGB")
-    mk.save_jpeg(frame.crop((60, 40, 260, 184)).resize((57, 41), Image.LANCZOS), "Images", "phasessm.jpg")
+    # The thumbnail: a waxing crescent, the whole disc in the picture.
+    frame = Image.open(mk.out_path("phasesm", "moonph05.jpg")).convert("RGB")
+    mk.save_jpeg(frame.crop((10, 12, 310, 228)).resize((57, 41), Image.LANCZOS), "Images", "phasessm.jpg")
     mk.save_jpeg(orbit_picture(), "Images", "moonorbit.jpg")
     print("made moonphases.jpg, phasessm.jpg, moonorbit.jpg")
 
