@@ -7,7 +7,7 @@ to scale and each drawing says so."""
 
 import math
 
-from diagrams import DARK, RED, arrow, earth, sun
+from diagrams import RED, arrow, earth, sun
 
 LIT = (236, 236, 228)
 DARK_SIDE = (62, 64, 84)
@@ -93,9 +93,9 @@ def path(d):
     d.polygon([(cx + r * math.cos(2 * math.pi * k / 64), cy + r * math.sin(2 * math.pi * k / 64))
                for k in range(64)])
     earth(d, cx, cy, 0.2)
-    d.style((30, 34, 70), None)
-    d.polygon([(cx + 0.202 * math.cos(math.pi * (k / 24 - 0.5)), cy - 0.202 * math.sin(math.pi * (k / 24 - 0.5)))
-               for k in range(25)])
+    d.style((30, 34, 70), None)  # the Earth's night half, away from the Sun
+    d.polygon([(cx + 0.202 * math.cos(math.pi * (k / 24 - 0.5)),
+                cy - 0.202 * math.sin(math.pi * (k / 24 - 0.5))) for k in range(25)])
     for k in range(8):
         a = math.radians(180 + 45 * k)  # anticlockwise from new Moon (left)
         half_lit(d, cx + r * math.cos(a), cy - r * math.sin(a), 0.1)

@@ -7,7 +7,7 @@ diagrams.py; nothing is to scale and each drawing says so."""
 
 import math
 
-from diagrams import DARK, RED, SUN, arrow, earth, sun
+from diagrams import DARK, RED, arrow, earth, sun
 
 NIGHT = (30, 34, 70)
 NOTE = (90, 90, 100)
@@ -115,19 +115,17 @@ def orbit(d):
     d.polygon([(cx + rx * math.cos(2 * math.pi * k / 64), cy + ry * math.sin(2 * math.pi * k / 64))
                for k in range(64)])
     sun(d, cx, cy, 0.2)
-    places = ((cx + rx, cy, "December", "right"), (cx, cy - ry, "March", "left"),
-              (cx - rx, cy, "June", "left"), (cx, cy + ry, "September", "left"))
-    for x, y, month, side in places:
+    # The month of each place, under the Earths at the sides and to the
+    # right of the near and far ones.
+    places = ((cx + rx, cy, "December", (-0.05, 0.34, "center")),
+              (cx, cy - ry, "March", (0.22, 0.05, "left")),
+              (cx - rx, cy, "June", (0.05, 0.34, "center")),
+              (cx, cy + ry, "September", (0.22, 0.05, "left")))
+    for x, y, month, (dx, dy, align) in places:
         # Each Earth's night half is the half away from the Sun.
         light = "left" if x > cx else "right" if x < cx else "below" if y < cy else "above"
         lit_earth(d, x, y, 0.14, light=light)
-        dx = 0.2 if side == "left" else -0.2
-        if month == "December":
-            d.label(x - 0.05, y + 0.34, month, 11, True, align="center")
-        elif month == "June":
-            d.label(x + 0.05, y + 0.34, month, 11, True, align="center")
-        else:
-            d.label(x + 0.22, y + 0.05, month, 11, True, align="left")
+        d.label(x + dx, y + dy, month, 11, True, align=align)
     # The way round: anticlockwise seen from the north.
     arrow(d, cx + 0.75, cy + ry * 0.78, cx + 0.85, cy + ry * 0.7, RED, 0.014, 0.07)
     arrow(d, cx - 0.75, cy - ry * 0.78, cx - 0.85, cy - ry * 0.7, RED, 0.014, 0.07)
