@@ -19,6 +19,11 @@ done
 # The Solar System, Orbits and Gravitation.
 echo "== solarsystem"
 "$PY" solarsystem.py
+# Time and the Seasons, The Phases of the Moon (moonphases uses the phase frames).
+for step in seasons moonphases; do
+    echo "== $step"
+    "$PY" "$step.py"
+done
 echo "== check_sounds"
 "$PY" check_sounds.py
 du -sh ../../media

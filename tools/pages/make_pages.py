@@ -70,6 +70,16 @@ _pages_before_solar_system = all_pages
 def all_pages():  # noqa: F811
     return _pages_before_solar_system() + pages_solarsystem.PAGES + pages_orbits.PAGES
 
+# Time and the Seasons, The Phases of the Moon.
+import pages_phases  # noqa: E402
+import pages_seasons  # noqa: E402
+
+_pages_before_seasons = all_pages
+
+
+def all_pages():  # noqa: F811
+    return _pages_before_seasons() + pages_seasons.PAGES + pages_phases.PAGES
+
 
 if __name__ == "__main__":
     main(sys.argv[1:])
