@@ -60,5 +60,16 @@ def all_pages():  # noqa: F811
     return _pages_before_eclipses() + pages_eclipses.PAGES + pages_sunspots.PAGES
 
 
+# Continents and Oceans, The Moon Landings.
+import pages_continents  # noqa: E402
+import pages_moonlandings  # noqa: E402
+
+_pages_before_continents = all_pages
+
+
+def all_pages():  # noqa: F811
+    return _pages_before_continents() + pages_continents.PAGES + pages_moonlandings.PAGES
+
+
 if __name__ == "__main__":
     main(sys.argv[1:])
