@@ -33,7 +33,7 @@ SITES = {
 SITES_SIZE = 330
 SITES_R = 150
 SITE_EDGE = {"Apollo 11": "right", "Apollo 12": "left", "Apollo 14": "bottom",
-             "Apollo 15": "top", "Apollo 16": "bottom", "Apollo 17": "right"}
+             "Apollo 15": "left", "Apollo 16": "bottom", "Apollo 17": "right"}
 
 
 def site_point(name):

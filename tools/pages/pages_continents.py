@@ -29,7 +29,8 @@ PAGES = [
         Diagram(dc.continents, 3.2, 1.8),
         P("A **continent** is a very big piece of land. Our pages use **seven**: Asia, Africa, "
           "North America, South America, Antarctica, Europe and Australia."),
-        P("**Asia** is the biggest. **Australia** is the smallest."),
+        P("**Asia** is the biggest. **Australia** is the smallest. **Antarctica**, round the "
+          "South Pole, is covered in thick ice."),
         Col,
         H("A fair map"),
         P("The Earth is round, so every flat map stretches it somehow. Many maps make places "
