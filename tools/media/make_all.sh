@@ -16,6 +16,11 @@ for step in eclipses sunspots; do
     echo "== $step"
     "$PY" "$step.py"
 done
+# Continents and Oceans, The Moon Landings.
+for step in continents moonlandings; do
+    echo "== $step"
+    "$PY" "$step.py"
+done
 echo "== check_sounds"
 "$PY" check_sounds.py
 du -sh ../../media
