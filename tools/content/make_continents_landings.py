@@ -97,8 +97,8 @@ LANDINGS_ORDER = ordering(
 
 # What each site's label teaches, written beside its box.
 SITE_PLACES = {"Apollo 11": "Sea of Tranquillity, July 1969", "Apollo 12": "Ocean of Storms, Nov 1969",
-               "Apollo 14": "Fra Mauro, Feb 1971", "Apollo 15": "Hadley Rille, July 1971",
-               "Apollo 16": "Descartes, April 1972", "Apollo 17": "Taurus-Littrow, Dec 1972"}
+               "Apollo 14": "Fra Mauro, Feb 1971", "Apollo 15": "Hadley\u2013Apennine, July 1971",
+               "Apollo 16": "Descartes, April 1972", "Apollo 17": "Taurus\u2013Littrow, Dec 1972"}
 
 
 def landings_label():

@@ -3,7 +3,7 @@
 
 import diagrams_continents as dc
 import pageframe
-from layout import B, Box, Diagram, H, P, PrintOnly, Small
+from layout import B, Box, Diagram, H, P, Small
 from page import Page
 from pageframe import Col
 
@@ -116,6 +116,6 @@ PAGES = [
         H("Labelling activity"),
         P("The seven continents on the equal-area map: North America, South America, Europe, "
           "Africa, Asia, Australia and Antarctica."),
-        PrintOnly(Diagram(dc.continents, 3.2, 1.8)),
+        Diagram(dc.oceans, 3.2, 1.8),
     ]),
 ]

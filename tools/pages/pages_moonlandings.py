@@ -76,7 +76,7 @@ PAGES = [
           "the Moon in December 1968. Apollo 11 landed on 20 July 1969 (20:17 UTC); the first "
           "step was at 02:56 UTC on 21 July, still 20 July in the Americas."),
         H("The crews that landed"),
-        P("Walkers first; the command module pilot stayed in orbit."),
+        P("The first two walked on the Moon; the third stayed in orbit."),
         B("**11**, Jul 1969: Neil Armstrong, Buzz Aldrin; Michael Collins"),
         B("**12**, Nov 1969: Pete Conrad, Alan Bean; Richard Gordon"),
         Col,
