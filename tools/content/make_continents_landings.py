@@ -61,19 +61,19 @@ def continents_label():
 
     places = (("North America", on(0.24, 0.27)), ("South America", on(0.33, 0.62)),
               ("Europe", on(0.52, 0.10)), ("Africa", on(0.555, 0.47)), ("Asia", on(0.74, 0.20)),
-              ("Australia", on(0.855, 0.72)), ("Antarctica", on(0.5, 0.96)))
+              ("Australia", on(0.855, 0.72)), ("Antarctica", on(0.5, 0.885)))
     boxes = [{"answer": name, "left": x, "top": y, "standsBy": "the continent in " +
               {"North America": "the top left", "South America": "the lower left",
                "Europe": "the top middle", "Africa": "the middle", "Asia": "the top right",
-               "Australia": "the lower right", "Antarctica": "the bottom"}[name]}
+               "Australia": "the lower right", "Antarctica": "the bottom, round the South Pole"}[name]}
              for name, (x, y) in places]
     starts = [[240 + 2900 * (i % 4), 6300 + 600 * (i // 4)] for i in range(7)]
     return {
         "format": 1, "screen": "continentsLabelScreen", "kind": "labelling", "background": SCREEN_BLUE,
         "label": {"width": w, "height": h, "points": 11.25},
-        "title": {"rect": [240, 120, 5000, 705], "points": 27.75, "align": "left"},
+        "title": {"rect": [240, 120, 6600, 705], "points": 27.75, "align": "left"},
         "texts": [
-            text("Drag each continent's name onto it.", [5400, 200, 6300, 600], 16, bold=True, align="left"),
+            text("Drag each continent's name onto it.", [6900, 200, 4800, 600], 16, bold=True, align="left"),
             text("Every continent is drawn at its true size. The middle of the map is longitude 0\u00b0.",
                  [240, 7340, 11400, 450], 14.25),
         ],
