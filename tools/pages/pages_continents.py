@@ -37,8 +37,9 @@ PAGES = [
           "near the poles look far too big."),
         P("This map is drawn so that every continent keeps its **true size** compared with the "
           "others. Africa really is about 14 times bigger than Greenland."),
-        P("Its middle is the line of **0\u00b0 longitude**, through Greenwich in London. Maps "
-          "made in other countries may put another place in the middle."),
+        P("Lines of **longitude** run from the North Pole to the South Pole. This map's middle "
+          "is the line of **0\u00b0 longitude**, through Greenwich in London. Maps made in other "
+          "countries may put another place in the middle."),
     ]),
     key(2, "One big ocean", [
         Diagram(dc.oceans, 3.2, 1.8),
