@@ -23,6 +23,8 @@ PAGES += ["key solarsystem" + c for c in "abc"] + ["solarsystem" + c for c in "a
 PAGES += ["key orbits" + c for c in "abc"] + ["orbits" + c for c in "ab"]
 PAGES += ["key seasons" + c for c in "abc"] + ["seasons" + c for c in "ab"]
 PAGES += ["key phases" + c for c in "abc"] + ["phases" + c for c in "ab"]
+PAGES += ["key continents" + c for c in "abc"] + ["continents" + c for c in "ab"]
+PAGES += ["key landings" + c for c in "abc"] + ["landings" + c for c in "ab"]
 
 
 def parse(data):
