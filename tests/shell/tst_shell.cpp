@@ -249,6 +249,8 @@ private slots:
 
     void topicsWithoutContentSayHowItIs() {
         testenv::Fixture env;
+        // Whichever topics ship, this one's file is gone here.
+        QFile::remove(env.content.filePath(QStringLiteral("topics/The Phases of the Moon.json")));
         menuScreen().onMenuItemClicked(MenuItem::PhasesOfTheMoon);
         QCOMPARE(env.sound.played, QStringList{kClick});
         QTRY_COMPARE(env.messages.said.size(), 1);
