@@ -66,8 +66,7 @@ void runMenuItem(MenuItem item) {
         break;
     }
     case MenuItem::Exit:
-        titleScreen().okButton->setText(QStringLiteral("Cancel"));
-        titleScreen().showScreen();
+        showExitScreen();
         break;
     case MenuItem::Tides:
     case MenuItem::LifeOnEarth:

@@ -83,7 +83,7 @@ PAGES = [
               "every sound effect are drawn or made by the program's own tools."),
         H("Outside sources"),
         Small("All are public domain or free to use with a credit. The full notices are in the "
-              "file CREDITS.md in the media folder."),
+              "file /usr/share/doc/corvella-data/CREDITS.md once Corvella is installed."),
         _sources[0],
         Col,
         *_sources[1:],
