@@ -7,6 +7,7 @@
 #include "common/sound.h"
 #include "common/style.h"
 #include "platform/choicelook.h"
+#include "platform/responsivewait.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -163,6 +164,10 @@ void CatalogueScreen::onExitClicked() {
 void CatalogueScreen::onTitleClicked(int slot) {
     common::playSound(QStringLiteral("wav\\click.wav"));
     const QString title = titleSlots[std::size_t(slot)]->caption();
+    if (!titleNamesWorksheetFile(title)) {
+        showCorrupted(QStringLiteral("Its title in the list cannot name a worksheet's file."));
+        return;
+    }
     // Every action, deleting too, first loads the worksheet.
     const QuestionFileLoad load = loadQuestionFile(worksheetFilePath(folder_, title));
     switch (load.outcome) {
@@ -214,7 +219,9 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
     if (!platform::messages().okCancel(question, QStringLiteral(" ")))
         return;
     state().titleBeingDeleted = title;
-    const WorksheetList::Change change = WorksheetList(folder_).remove(title);
+    platform::ResponsiveWait wait;
+    const WorksheetList::Change change =
+        WorksheetList(folder_, [&wait](int ms) { wait.pause(ms); }).remove(title);
     if (change.outcome == WorksheetList::Outcome::Failed) {
         showCorrupted(change.error);
         return;

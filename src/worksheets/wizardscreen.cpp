@@ -6,6 +6,7 @@
 #include "common/style.h"
 #include "platform/choicelook.h"
 #include "platform/fonts.h"
+#include "platform/responsivewait.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -14,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QtDebug>
 
 namespace worksheets {
 
@@ -184,13 +184,12 @@ void WizardScreen::saveWorksheet() {
         platform::messages().ok(*problem);
         return;
     }
-    const SaveOutcome outcome =
-        worksheets::saveWorksheet(preparedWorksheetsFolder(), questionSetOf(typed));
-    if (!outcome.saved)
-        qWarning("The worksheet \"%s\" was not saved: %s", qPrintable(typed.title),
-                 qPrintable(outcome.error));
-    platform::messages().ok(
-        QString::fromLatin1(outcome.saved ? kWorksheetSaved : kWorksheetSaveProblem));
+    // Another teacher's save may hold the list for a moment: the screen
+    // keeps painting meanwhile, and clicks wait until this save is done.
+    platform::ResponsiveWait wait;
+    const SaveOutcome outcome = worksheets::saveWorksheet(
+        preparedWorksheetsFolder(), questionSetOf(typed), [&wait](int ms) { wait.pause(ms); });
+    platform::messages().ok(saveMessage(outcome));
 }
 
 WizardScreen& wizardScreen() {

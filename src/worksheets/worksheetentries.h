@@ -34,12 +34,14 @@ struct WorksheetEntries {
 // character outside the list's code page) or a common file system could not
 // store it ("/", "\", ":" and the other forbidden characters, control
 // characters, a trailing space or full stop, names Windows keeps for
-// devices). An empty title passes here; the checks below catch it first.
+// devices), and when its file would be the worksheet list's own. An empty title passes here; the
+// checks below catch it first.
 std::optional<QString> titleProblem(const QString& title);
 
 // The first problem in the entries, checked in this order: an empty title,
 // an unusable title, then question by question an empty question box, an
-// empty option box, no tick and more than one tick. Nothing when the
+// empty option box, no tick, more than one tick and a character the file's
+// code page cannot hold (named with the question and option). Nothing when the
 // worksheet can be saved. A box holding only spaces is not empty.
 std::optional<QString> entriesProblem(const WorksheetEntries& entries);
 

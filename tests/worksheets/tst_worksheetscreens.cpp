@@ -70,6 +70,15 @@ void typeSampleSet(WizardScreen& wizard, const QString& title) {
     }
 }
 
+// Every file of a folder with its bytes.
+QMap<QString, QByteArray> folderBytes(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, fileBytes(dir.filePath(name)));
+    return files;
+}
+
 QStringList shownTitles() {
     QStringList shown;
     for (int slot = 1; slot <= 24; ++slot) {
@@ -185,11 +194,61 @@ private slots:
         }
         wizard.optionBoxes[0]->setText(QStringLiteral("changed"));
         wizard.onButtonClicked(WizardButton::SaveWorksheet);
-        QCOMPARE(env.messages.said, QStringList({kSaved, kSaveProblem}));
+        QCOMPARE(env.messages.said,
+                 QStringList({kSaved, kSaveProblem + QStringLiteral("\nThe disk is full.")}));
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Rocks.txt"))), oldFile);
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("track.txt"))), oldList);
         // Nothing half-written is left beside them.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+
+    void clashingTitlesAreRefusedBeforeAnythingIsWritten_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("reason");
+        const QString list = QStringLiteral("the list of worksheets is kept under that name");
+        const QString topic = QStringLiteral("a topic's quiz has that title");
+        QTest::newRow("list") << QStringLiteral("track") << list;
+        QTest::newRow("list in capitals") << QStringLiteral("TRACK") << list;
+        QTest::newRow("topic set") << QStringLiteral("The Tides") << topic;
+        QTest::newRow("topic set in another case") << QStringLiteral("the tides") << topic;
+    }
+    void clashingTitlesAreRefusedBeforeAnythingIsWritten() {
+        // Worksheets kept beside the topics' question sets, as when the
+        // program runs from a copy on a shared drive.
+        QFETCH(QString, title);
+        QFETCH(QString, reason);
+        testenv::Fixture env;
+        env.copyShipped(QStringLiteral("multiple"));
+        writeWorksheets(env, {QStringLiteral("Air"), QStringLiteral("Water")});
+        const QMap<QString, QByteArray> before = folderBytes(contentFile(env, QString()));
+        QVERIFY(before.contains(QStringLiteral("The Tides.txt")));
+
+        WizardScreen& wizard = wizardScreen();
+        typeSampleSet(wizard, title);
+        wizard.onButtonClicked(WizardButton::SaveWorksheet);
+        QCOMPARE(env.messages.said,
+                 QStringList(QStringLiteral("Your worksheet title cannot be \"%1\": %2. Please "
+                                            "choose another title.")
+                                 .arg(title, reason)));
+        QCOMPARE(folderBytes(contentFile(env, QString())), before);
+    }
+
+    void listTitlesThatWouldLeaveTheFolderReadAsDamaged() {
+        testenv::Fixture env;
+        writeWorksheets(env, {QStringLiteral("Air")});
+        env.write(QStringLiteral("outside.txt"),
+                  questionSetBytes(testenv::sampleQuestionSet(QStringLiteral("Outside"))));
+        env.write(QStringLiteral("multiple\\track.txt"),
+                  worksheetListBytes({"../outside", "Air", "TRACK", "..\\outside"}));
+        catalogueScreen();
+        for (const QString& title : {"../outside", "TRACK", "..\\outside"})
+            clickTitle(title);
+        QCOMPARE(env.messages.said,
+                 QStringList(3, kCorrupted + QStringLiteral("\nIts title in the list cannot "
+                                                            "name a worksheet's file.")));
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("quizScreen"));
+        clickTitle(QStringLiteral("Air")); // the others stay usable
+        QVERIFY(quiz::quizScreen().isShown());
     }
 
     void wizardBoxes() {
@@ -282,6 +341,15 @@ private slots:
         clickTitle(QStringLiteral("Sheet 1000"));
         QVERIFY(quiz::quizScreen().isShown());
         QCOMPARE(state().questions.questionText[1], QStringLiteral("The last one?"));
+        quiz::quizScreen().unload();
+
+        // One more: the first 1000 are shown all the same.
+        env.write(QStringLiteral("multiple\\track.txt"), worksheetListBytes(numbered(1001)));
+        catalogueScreen().unload();
+        testenv::Fixture::settle();
+        catalogueScreen();
+        turnPages(41);
+        QCOMPARE(shownTitles(), numbered(1000).mid(984));
     }
 
     void aWorksheetOpensAsAQuizThatCanBePrinted() {
