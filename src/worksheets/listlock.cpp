@@ -10,6 +10,7 @@
 #include <QSysInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -43,8 +44,12 @@ ListLock::~ListLock() {
 }
 
 ListLock::Outcome ListLock::take() {
-    QElapsedTimer waited;
-    waited.start();
+    // The wait ends when the clock or the pauses asked for reach the limit,
+    // whichever comes first.
+    QElapsedTimer clock;
+    clock.start();
+    int paused = 0;
+    const auto expired = [&] { return paused >= kLockWaitMs || clock.hasExpired(kLockWaitMs); };
     for (;;) {
         switch (attempt()) {
         case Attempt::Taken:
@@ -52,21 +57,25 @@ ListLock::Outcome ListLock::take() {
         case Attempt::Failed:
             return Outcome::Failed;
         case Attempt::Again:
-            if (!waited.hasExpired(kLockWaitMs))
+            if (!expired())
                 continue;
             [[fallthrough]];
-        case Attempt::Held:
-            if (waited.hasExpired(kLockWaitMs)) {
+        case Attempt::Held: {
+            if (expired()) {
                 reason_ = QString::fromLatin1(kAnotherTeacher);
                 return Outcome::Busy;
             }
-            // Short pauses with some spread, so that two writers do not keep meeting.
-            const int ms = 5 + int(QRandomGenerator::global()->bounded(10));
+            // Short pauses with some spread, so that two writers do not keep
+            // meeting; the last one ends at the limit.
+            const int ms =
+                std::min(5 + int(QRandomGenerator::global()->bounded(10)), kLockWaitMs - paused);
+            paused += ms;
             if (pause_)
                 pause_(ms);
             else
                 QThread::msleep(ms);
             break;
+        }
         }
     }
 }

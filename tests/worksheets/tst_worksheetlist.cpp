@@ -15,6 +15,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <future>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,6 +66,24 @@ template <typename T> bool endsInTime(std::future<T>& read, const QString& pipe)
     read.wait();
     return false;
 }
+
+// The list's lock, held by this test as another program would hold it.
+class HeldLock {
+public:
+    explicit HeldLock(const QString& folder)
+        : fd(::open(QFile::encodeName(folder + "/track.lock").constData(), O_RDWR | O_CREAT,
+                    0664)) {
+        held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~HeldLock() { release(); }
+    void release() {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    int fd;
+    bool held = false;
+};
 
 } // namespace
 
@@ -254,6 +273,82 @@ private slots:
         QCOMPARE(fileBytes(list.path()), before);
 
         QCOMPARE(list.remove(QStringLiteral("C")).titles, QStringList({"A", "Twin", "B"}));
+    }
+
+    void aHeldLockIsWaitedForAtMostFiveSeconds() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        writeBytes(list.path(), worksheetListBytes({"Air"}));
+        const QByteArray before = fileBytes(list.path());
+        HeldLock other(dir.path());
+        QVERIFY(other.held);
+
+        int paused = 0; // milliseconds asked for, not waited: the test does not wait
+        int pauses = 0;
+        bool stepRan = false;
+        const auto pause = [&](int ms) {
+            paused += ms;
+            ++pauses;
+        };
+        WorksheetList::Change change =
+            WorksheetList(dir.path(), pause).add(QStringLiteral("Rocks"), [&] {
+                stepRan = true;
+                return std::optional<QString>();
+            });
+        QCOMPARE(change.outcome, Outcome::Failed);
+        QCOMPARE(change.error, QStringLiteral("Another teacher is saving a worksheet. Please try "
+                                              "again in a moment."));
+        QVERIFY(!stepRan); // nothing was written
+        QCOMPARE(fileBytes(list.path()), before);
+        QCOMPARE(paused, kLockWaitMs);
+
+        // Let go during the wait, the lock is taken at the next try.
+        pauses = 0;
+        change = WorksheetList(dir.path(), [&](int ms) {
+                     if (++pauses == 3)
+                         other.release();
+                 }).add(QStringLiteral("Rocks"));
+        QCOMPARE(change.outcome, Outcome::Changed);
+        QCOMPARE(pauses, 3);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("track.lock")))); // removed after
+    }
+
+    void whatCannotBeALockIsTakenOverAtOnce_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"empty file", "file of a killed writer", "folder",
+                                 "folder with a file in it", "pipe", "link"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void whatCannotBeALockIsTakenOverAtOnce() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("track.lock"));
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.txt"));
+        writeBytes(elsewhere, "kept");
+        const QByteArray name = QFile::encodeName(lock);
+        if (kind == QLatin1String("empty file"))
+            writeBytes(lock, QByteArray());
+        else if (kind == QLatin1String("file of a killed writer"))
+            writeBytes(lock, "999999999\nsomewhere\n");
+        else if (kind.startsWith(QLatin1String("folder")))
+            QVERIFY(QDir().mkdir(lock));
+        if (kind == QLatin1String("folder with a file in it"))
+            writeBytes(lock + "/inside", "kept");
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(elsewhere, lock));
+
+        int pauses = 0;
+        const WorksheetList::Change change =
+            WorksheetList(dir.path(), [&pauses](int) { ++pauses; }).add(QStringLiteral("Rocks"));
+        QCOMPARE(change.outcome, Outcome::Changed);
+        QCOMPARE(pauses, 0);
+        QCOMPARE(fileBytes(elsewhere), QByteArray("kept"));
+        // A folder with something in it is moved aside, whole.
+        const QStringList aside =
+            QDir(dir.path()).entryList({QStringLiteral("track.lock.*")}, QDir::Dirs);
+        QCOMPARE(aside.size(), kind == QLatin1String("folder with a file in it") ? 1 : 0);
     }
 
     void createMakesAnEmptyListOnce() {
