@@ -4,8 +4,6 @@
 #include "questions/questionfile.h"
 #include "worksheets/worksheetlist.h"
 
-#include <QStringList>
-
 namespace worksheets {
 namespace {
 
@@ -122,6 +120,22 @@ common::QuestionSet questionSetOf(const WorksheetEntries& entries) {
         }
     }
     return set;
+}
+
+QStringList overlongTexts(const WorksheetEntries& entries) {
+    QStringList overlong;
+    if (entries.title.size() > kTitleMaxLength)
+        overlong << QStringLiteral("the title");
+    for (int q = 0; q < 10; ++q) {
+        const QString question = QStringLiteral("Question %1").arg(q + 1);
+        if (entries.questions[q].size() > kQuestionMaxLength)
+            overlong << question;
+        for (int k = 0; k < kOptionsPerQuestion; ++k) {
+            if (entries.options[kOptionsPerQuestion * q + k].size() > kOptionMaxLength)
+                overlong << question + QStringLiteral(", option ") + QChar(u'A' + k);
+        }
+    }
+    return overlong;
 }
 
 std::optional<WorksheetEntries> entriesOf(const common::QuestionSet& set) {
