@@ -11,6 +11,7 @@ import os
 import subprocess
 import threading
 import time
+import wave
 
 import numpy
 
@@ -123,7 +124,7 @@ class Recorder:
     def start(self, timeout=10):
         self.process = spawn(["parec", "-d", SINK + ".monitor", "--raw",
                               "--format=float32le", f"--rate={RATE}",
-                              f"--channels={self.CHANNELS}", "--latency-msec=5"],
+                              f"--channels={self.CHANNELS}", "--latency-msec=20"],
                              env=self.server.env, stdout=subprocess.PIPE,
                              stderr=subprocess.DEVNULL)
         self._thread = threading.Thread(target=self._read, daemon=True)
@@ -162,6 +163,15 @@ class Recorder:
                                                      count * 4 * self.CHANNELS]),
                                     dtype="<f4")
         return data[::self.CHANNELS].astype(numpy.float64)
+
+    def save(self, path):
+        """Writes the left channel as a 16-bit WAV file, for a listener."""
+        samples = numpy.clip(self.samples() * 32768, -32768, 32767).astype("<i2")
+        with wave.open(path, "wb") as w:
+            w.setnchannels(1)
+            w.setsampwidth(2)
+            w.setframerate(RATE)
+            w.writeframes(samples.tobytes())
 
     def time_of(self, frame):
         """The monotonic time at which a frame was played: the blocks arrive
