@@ -17,7 +17,7 @@ import content
 import journey
 import listening
 from soundserver import RATE
-from waiting import wait_until
+from waiting import WaitTimeout, wait_until
 
 TOPIC = "The Tides"
 CLICK, KEY = "click", "typekey"
@@ -102,6 +102,14 @@ class Listener:
         self.next_frame = self.looked_at = heard.end
         return heard
 
+    def heard_within(self, name, seconds):
+        """The named sound if it is recorded whole within `seconds`, else
+        None (it is then not counted as heard)."""
+        try:
+            return wait_until(lambda: self._whole([name]), seconds, name)
+        except WaitTimeout:
+            return None
+
     def expect_soon_after(self, earlier, *names):
         """As expect(), for a sound that may come so soon after the sound
         `earlier` that it cuts it short (one sound at a time): the earlier
@@ -168,6 +176,30 @@ class SoundJourney(journey.Journey):
         self.assertLess(listener.unexplained(), 0.01,
                         "a sound, or part of one, that the journey did not ask for")
 
+    def test_a_sound_server_that_comes_back_is_heard_again(self):
+        self.click("OK", window=journey.TITLE_WINDOW)
+        self.listener.expect(CLICK)
+        # The desktop's sound service restarts: a new server on the same
+        # socket, recorded afresh.
+        self.recording.stop()
+        self.sound.stop()
+        self.sound.start()
+        self.recording = self.sound.recorder()
+        self.addCleanup(self.recording.stop)
+        self.recording.start()
+        self.listener = Listener(self.recording, os.path.join(self.home, "wav"))
+        # Qt finds the server again a few seconds after it has gone: from
+        # then on the clicks are heard again.
+        def click_heard():
+            self.click(TOPIC)
+            self.reader.wait_showing("Multiple Choice", "push button")
+            heard = self.listener.heard_within(CLICK, 1.0)
+            self.click("Exit")
+            self.reader.wait_showing(TOPIC, "push button")
+            return heard
+
+        wait_until(click_heard, 15, "a click heard after the sound server came back",
+                   self.sound.log)
 
 if __name__ == "__main__":
     unittest.main()
