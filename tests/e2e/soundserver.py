@@ -16,9 +16,8 @@ import wave
 import numpy
 
 from desktop import end_process, spawn
+from listening import RATE
 from waiting import wait_until
-
-RATE = 48000  # of the recording
 SINK = "nullsink"
 KINDS = ("pipewire", "pulseaudio")
 
