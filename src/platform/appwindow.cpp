@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPointer>
 
@@ -13,6 +14,10 @@ namespace {
 QPointer<AppWindow>& theWindow() {
     static QPointer<AppWindow> w;
     return w;
+}
+std::function<void()>& closeRequestHandler() {
+    static std::function<void()> handler;
+    return handler;
 }
 } // namespace
 
@@ -26,6 +31,26 @@ AppWindow& AppWindow::instance() {
     if (theWindow().isNull())
         theWindow() = new AppWindow();
     return *theWindow();
+}
+
+AppWindow* AppWindow::existing() {
+    return theWindow().data();
+}
+
+void AppWindow::setCloseRequestHandler(std::function<void()> handler) {
+    closeRequestHandler() = std::move(handler);
+}
+
+void AppWindow::requestClose() {
+    if (closeRequestHandler())
+        closeRequestHandler()();
+}
+
+void AppWindow::closeEvent(QCloseEvent* event) {
+    // Closing never leaves the backdrop alone on the display: the window
+    // stays until the program ends.
+    event->ignore();
+    requestClose();
 }
 
 void AppWindow::destroy() {

@@ -4,6 +4,7 @@
 // full-size screens stack.
 
 #include <QWidget>
+#include <functional>
 
 namespace platform {
 
@@ -13,6 +14,8 @@ class AppWindow : public QWidget {
     Q_OBJECT
 public:
     static AppWindow& instance();
+    // The window if it has been made, without making it.
+    static AppWindow* existing();
     // Destroys the window with every screen in it; for the end of the program.
     static void destroy();
 
@@ -26,6 +29,14 @@ public:
 
     // Places the window so that its outer frame starts at left, top (twips).
     void moveOuterTwips(double left, double top);
+
+    // What the window manager's close button does: the program decides
+    // (it asks first); without a handler the window stays.
+    static void setCloseRequestHandler(std::function<void()> handler);
+    static void requestClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     AppWindow();

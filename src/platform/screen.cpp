@@ -7,6 +7,7 @@
 #include "platform/serverbackground.h"
 #include "platform/textlabel.h"
 #include "platform/twips.h"
+#include "platform/windowstacking.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -53,15 +54,21 @@ void Screen::showScreen() {
         raise();
         AppWindow::instance().showFront(this);
     } else if (kind_ == Kind::Backdrop) {
-        // Sized by hand too: without a window manager full-screen is only a hint.
+        // Sized by hand: it covers the display as the desktop does, not as a
+        // full-screen window, which window managers raise over the others
+        // once it has the focus.
         if (QScreen* display = QGuiApplication::primaryScreen())
             setGeometry(display->geometry());
         // The backdrop is one plain colour over the whole display: where the
         // window system can fill it, the title in front appears sooner.
         if (!serverFilled_)
             serverFilled_ = fillByServer(*this, back_);
-        showFullScreen();
+        keepBelowEverything(*this);
+        show();
     } else {
+        // A dialog opened over the program window stays in front of it.
+        AppWindow* window = AppWindow::existing();
+        keepInFrontOf(*this, window && window->isVisible() ? window : nullptr);
         show();
         raise();
         activateWindow();

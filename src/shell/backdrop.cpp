@@ -2,13 +2,16 @@
 #include "shell/backdrop.h"
 
 #include "platform/screenregistry.h"
+#include "shell/titlescreen.h"
+
+#include <QCloseEvent>
 
 namespace shell {
 
 namespace {
 const QColor kBackdropBlue(48, 133, 214);
-// The window title the backdrop has always carried; window lists show it.
-const QString kWindowTitle = QStringLiteral("Form1");
+// Window lists and screen readers name the backdrop after the program.
+const QString kWindowTitle = QStringLiteral("Corvella");
 } // namespace
 
 Backdrop::Backdrop() : Screen(QStringLiteral("backdrop"), Kind::Backdrop) {
@@ -17,6 +20,11 @@ Backdrop::Backdrop() : Screen(QStringLiteral("backdrop"), Kind::Backdrop) {
 
 void Backdrop::onLoad() {
     setBackColor(kBackdropBlue);
+}
+
+void Backdrop::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    showExitScreen();
 }
 
 Backdrop& backdrop() {

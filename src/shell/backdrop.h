@@ -13,6 +13,8 @@ public:
 
 protected:
     void onLoad() override;
+    // Closing the backdrop (a key of the window manager) asks as "Exit" does.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 Backdrop& backdrop();

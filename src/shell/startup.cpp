@@ -81,6 +81,7 @@ void start() {
             window->hide();
         QTimer::singleShot(150, [] { QCoreApplication::exit(0); });
     });
+    platform::AppWindow::setCloseRequestHandler([] { showExitScreen(); });
     titleScreen().showScreen();
     // The sound module is loaded once the title is up, so that the first
     // click is heard at once, without holding up the title itself.

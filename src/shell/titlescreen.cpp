@@ -6,6 +6,7 @@
 #include "common/sharedstate.h"
 #include "common/sound.h"
 #include "common/style.h"
+#include "platform/appwindow.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
@@ -14,6 +15,7 @@
 #include "shell/backdrop.h"
 #include "shell/menuscreen.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -42,7 +44,8 @@ void creditLine(platform::TextLabel* label, const QString& text, double points) 
 
 TitleScreen::TitleScreen() : Screen(QStringLiteral("titleScreen"), Kind::Dialog) {
     setBackColor(kDialogGrey);
-    setCaption(QStringLiteral(" "));
+    // Window lists and screen readers name the title and exit screen after the program.
+    setCaption(QString::fromLatin1(common::kProductTitle));
     setFixedSize(platform::twipsToPixels(kClientWidth), platform::twipsToPixels(kClientHeight));
 
     panel = new QWidget(this);
@@ -118,7 +121,14 @@ void TitleScreen::onMoonPhaseTick() {
 }
 
 void TitleScreen::onOkClicked() {
-    menuScreen().showScreen();
+    // On to the menu; the exit screen opened by a close button over another
+    // screen goes back to that screen.
+    platform::AppWindow* window = platform::AppWindow::existing();
+    platform::Screen* front = window ? window->frontScreen() : nullptr;
+    if (front && front->name() != QLatin1String("menuScreen"))
+        front->showScreen();
+    else
+        menuScreen().showScreen();
     unload();
     common::playSound(QStringLiteral("wav\\click.wav"));
 }
@@ -128,8 +138,22 @@ void TitleScreen::onExitClicked() {
     platform::endProgram();
 }
 
+void TitleScreen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!isUnloading())
+        platform::endProgram();
+}
+
 TitleScreen& titleScreen() {
     return platform::touch<TitleScreen>(QStringLiteral("titleScreen"));
+}
+
+void showExitScreen() {
+    // Before the menu has been opened the title screen is still up as itself.
+    platform::AppWindow* window = platform::AppWindow::existing();
+    if (window && window->isVisible())
+        titleScreen().okButton->setText(QStringLiteral("Cancel"));
+    titleScreen().showScreen();
 }
 
 } // namespace shell

@@ -36,6 +36,8 @@ public:
 
 protected:
     void onLoad() override;
+    // The window manager's close button ends the program, as "Exit" does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void onMoonPhaseTick();
@@ -43,5 +45,10 @@ private:
 };
 
 TitleScreen& titleScreen();
+
+// Shows the title screen again as the exit screen ("OK" becomes "Cancel"),
+// in front of the program window: the menu's "Exit" and the window
+// manager's close button on any of the program's windows.
+void showExitScreen();
 
 } // namespace shell
