@@ -18,7 +18,7 @@ packages=(build-essential cmake ninja-build pkg-config
           xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib cups poppler-utils xdotool
           # and the sound servers they record, with what compares the recordings
           pipewire pipewire-pulse wireplumber pulseaudio pulseaudio-utils
-          python3-numpy python3-scipy)
+          python3-scipy)
 # Making and checking the Debian package.
 packaging=(dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils)
 # The sanitizer build of the tests and the fuzzing targets (the runtimes,
