@@ -157,9 +157,10 @@ void ResultsScreen::printCertificate() {
     certificate.name = nameEdit->text();
     certificate.score = state().score;
     certificate.total = state().total;
-    if (platform::printJob([&certificate](platform::Printer& printer) {
+    const QString what = QStringLiteral("Certificate - %1").arg(certificate.name);
+    if (platform::printJob(what, [&certificate](platform::Printer& printer) {
             quiz::printCertificate(printer, certificate);
-        }))
+        }) == platform::PrintOutcome::Printed)
         platform::messages().ok(kCertificatePrinting);
 }
 
