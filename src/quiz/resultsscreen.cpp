@@ -157,7 +157,9 @@ void ResultsScreen::printCertificate() {
     certificate.name = nameEdit->text();
     certificate.score = state().score;
     certificate.total = state().total;
-    const QString what = QStringLiteral("Certificate - %1").arg(certificate.name);
+    const QString name = certificate.name.trimmed();
+    const QString what = name.isEmpty() ? QStringLiteral("Certificate")
+                                        : QStringLiteral("Certificate - %1").arg(name);
     if (platform::printJob(what, [&certificate](platform::Printer& printer) {
             quiz::printCertificate(printer, certificate);
         }) == platform::PrintOutcome::Printed)
