@@ -12,6 +12,8 @@ cd "$(dirname "$0")"
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev libsndfile1-dev libxcb1-dev
           fonts-liberation fonts-wine
+          # the checks of the media tools' drawings
+          python3-numpy python3-pil
           # the end-to-end tests: a display, the accessibility buses, a print server
           xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib cups poppler-utils xdotool)
 # Making and checking the Debian package.

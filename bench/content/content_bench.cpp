@@ -130,7 +130,7 @@ activities::ActivityLayout compiledTimeline() {
          QStringLiteral("220 million years ago")},
         {QStringLiteral("The earliest known life. Bacteria"), 2280, 4980,
          QStringLiteral("3,500 million years ago")},
-        {QStringLiteral("The first land animals evolved."), 7980, 4980,
+        {QStringLiteral("First four-legged animals on land."), 7980, 4980,
          QStringLiteral("360 million years ago")},
         {QStringLiteral("The first human beings evolved."), 9840, 4980,
          QStringLiteral("100 thousand years ago")},

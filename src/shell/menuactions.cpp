@@ -20,19 +20,20 @@ namespace shell {
 
 using common::state;
 
-QString noContentMessage(const QString& topic) {
-    return QStringLiteral("\"%1\" is not ready yet, but the Moon, the Sun and the Earth are "
-                          "waiting for you!\n\nTry \"The Tides\", \"Life on Earth\" or \"The Sun "
-                          "and other Stars\".")
-        .arg(topic);
+QString missingTopicMessage(const QString& topic) {
+    return QStringLiteral("\"%1\" cannot be opened: its topic file \"%2\" is missing from the "
+                          "content folder.\n\nInstall Corvella again to put it back; the other "
+                          "topics still work.")
+        .arg(topic, topics::topicFilePath(topic));
 }
 
 namespace {
-// A topic opens when the content folder has its topic file.
+// A topic opens when the content folder has its topic file; without it the
+// menu names the missing file and stays where it is.
 void openTopic(const QString& title) {
     QString message;
     if (!topics::topicFileExists(title))
-        message = noContentMessage(title);
+        message = missingTopicMessage(title);
     else if (topics::TopicScreen* topic = topics::topicScreen(title, &message))
         topic->showScreen();
     // Shown once the click has been handled, so the click sound comes first.

@@ -9,7 +9,7 @@ namespace shell {
 // The action of a main menu item: opens the screen it names.
 void runMenuItem(MenuItem item);
 
-// The kind message for a topic of the theme that has no content here.
-QString noContentMessage(const QString& topic);
+// What the menu says when a topic's file is missing from the content folder.
+QString missingTopicMessage(const QString& topic);
 
 } // namespace shell

@@ -70,7 +70,7 @@ def desktop():
 class Program:
     """The program under test, started on the shared desktop."""
 
-    def __init__(self, executable, home, root, cups_socket):
+    def __init__(self, executable, home, root, cups_socket, sound_server=None):
         env = dict(desktop().env)
         self.home = os.path.join(root, "home")  # the user's own folder
         os.makedirs(self.home, exist_ok=True)
@@ -84,8 +84,9 @@ class Program:
             "XDG_DATA_HOME": os.path.join(root, "data"),
             "XDG_CONFIG_HOME": os.path.join(root, "config"),
             "CUPS_SERVER": cups_socket,
-            # No sound server: sounds are skipped quietly.
-            "PULSE_SERVER": "unix:" + os.path.join(root, "no-sound-server"),
+            # Without a sound server of the journey's own, sounds are skipped
+            # quietly.
+            "PULSE_SERVER": sound_server or "unix:" + os.path.join(root, "no-sound-server"),
             "QT_LOGGING_RULES": "qt.multimedia*=false",
         })
         self.log_path = os.path.join(root, "program.log")
@@ -114,6 +115,7 @@ class Journey(unittest.TestCase):
     """Starts the program on the title screen; self.reader drives it."""
 
     prints = True  # whether the journey needs the print server
+    listens = False  # whether the journey needs a sound server and its recording
 
     def setUp(self):
         from reader import Reader  # after the desktop has set the environment
@@ -133,7 +135,20 @@ class Journey(unittest.TestCase):
             self.addCleanup(self.printer.stop)
             socket = self.printer.socket
 
-        self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket)
+        self.sound = self.recording = None
+        if self.listens:
+            from soundserver import SoundServer  # only these journeys need numpy
+            self.sound = SoundServer(os.path.join(self.root, "sound"),
+                                     os.environ.get("CORVELLA_SOUND_SERVER", "pulseaudio"),
+                                     desktop().env)
+            self.addCleanup(self.sound.stop)
+            self.sound.start()
+            self.recording = self.sound.recorder()
+            self.addCleanup(self.recording.stop)
+            self.recording.start()
+
+        self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket,
+                               self.sound.address if self.sound else None)
         self.worksheets = os.path.join(self.root, "worksheets")
         self.program_home = self.program.home
         self.addCleanup(self.program.stop)

@@ -24,7 +24,7 @@ TIMELINE = Activity("Life on Earth", "Ordering Activity", (1755, 975), [
     ("The Sun, Earth, Moon and planets formed", 360, 2160),
     ("The first mammals evolved.", 9120, 2160),
     ("The earliest known life. Bacteria", 2280, 4980),
-    ("The first land animals evolved.", 7980, 4980),
+    ("First four-legged animals on land.", 7980, 4980),
     ("The first human beings evolved.", 9840, 4980),
 ])
 BIG_NUMBERS = Activity("The Sun and other Stars", "Ordering Activity", (3795, 495), [

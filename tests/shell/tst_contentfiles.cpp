@@ -25,6 +25,8 @@ using common::state;
 using shell::MenuItem;
 using topics::TopicButton;
 
+Q_DECLARE_METATYPE(shell::MenuItem)
+
 namespace {
 
 QString frontName() {
@@ -185,6 +187,36 @@ private slots:
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("starLifeScreen"));
         menu.onMenuItemClicked(MenuItem::Tides);
         QCOMPARE(frontName(), QStringLiteral("tidesScreen"));
+    }
+
+    // Whichever topic's file is missing, shipped or not, the click says which
+    // file is missing and where it was looked for, and the menu carries on.
+    void aMissingTopicFileIsNamedAndTheMenuStaysUsable_data() {
+        QTest::addColumn<MenuItem>("item");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("first topic") << MenuItem::Tides << "The Tides";
+        QTest::newRow("made from files") << MenuItem::Eclipses << "Eclipses";
+        QTest::newRow("last topic") << MenuItem::MoonLandings << "The Moon Landings";
+    }
+    void aMissingTopicFileIsNamedAndTheMenuStaysUsable() {
+        QFETCH(MenuItem, item);
+        QFETCH(QString, title);
+        testenv::Fixture env;
+        state().soundOn = true;
+        QFile::remove(env.content.filePath("topics/" + title + ".json"));
+        shell::MenuScreen& menu = shell::menuScreen();
+        menu.showScreen();
+        menu.onMenuItemClicked(item);
+        QCOMPARE(env.sound.played, QStringList{QStringLiteral("wav\\click.wav")});
+        QTRY_COMPARE(env.messages.said.size(), 1);
+        const QString said = env.messages.said.first();
+        QVERIFY2(said.startsWith("\"" + title + "\" cannot be opened: its topic file \"topics\\" +
+                                 title + ".json\" is missing from the content folder."),
+                 qPrintable(said));
+        QCOMPARE(frontName(), QStringLiteral("menuScreen"));
+        menu.onMenuItemClicked(MenuItem::SunAndStars);
+        QCOMPARE(frontName(), QStringLiteral("sunScreen"));
+        QCOMPARE(env.messages.said.size(), 1);
     }
 
     // A fifth of the menu's topics gets its files; no C++ knows of it.

@@ -317,14 +317,6 @@ private slots:
         QVERIFY(!menu.menuItems[MenuItem::Tides]->isOpaque());
     }
 
-    void topicsWithoutContentSayHowItIs() {
-        testenv::Fixture env;
-        menuScreen().onMenuItemClicked(MenuItem::PhasesOfTheMoon);
-        QCOMPARE(env.sound.played, QStringList{kClick});
-        QTRY_COMPARE(env.messages.said.size(), 1);
-        QVERIFY(env.messages.said.first().contains("The Phases of the Moon"));
-    }
-
     void screensShareTheCommonLook() {
         testenv::Fixture env;
         MenuScreen& menu = menuScreen();

@@ -11,8 +11,9 @@ for step in planets phases earthrise tide stars seal logo sounds; do
     echo "== $step"
     "$PY" "$step.py"
 done
-# Eclipses, Sunspots and the Aurora.
-for step in eclipses sunspots; do
+# The later topics, each after the pictures it draws on (moonphases uses
+# the phase frames).
+for step in eclipses sunspots solarsystem seasons moonphases continents moonlandings; do
     echo "== $step"
     "$PY" "$step.py"
 done

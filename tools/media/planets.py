@@ -141,8 +141,9 @@ def venus(w, h, cx, cy, r):
 
 
 def main():
-    mk.save_jpeg(sun_disc(240, 240, 120, 120, 98), "Images", "sun.jpg")
-    mk.save_jpeg(sun_disc(120, 120, 60, 60, 50), "Images", "sunsm.jpg")
+    # The glow fades to the screens' blue before the edge, so no pale square frames the Sun.
+    mk.save_jpeg(sun_disc(240, 240, 120, 120, 98, background=SCREEN_BLUE), "Images", "sun.jpg")
+    mk.save_jpeg(sun_disc(120, 120, 60, 60, 50, background=SCREEN_BLUE), "Images", "sunsm.jpg")
     jobs = [("mercurysm.jpg", 98, 95, mercury, "mercury"), ("venussm.jpg", 150, 136, venus, "venus"),
             ("earth2sm.jpg", 150, 154, earth, "earth"), ("moonsm.jpg", 86, 85, moon, "moon"),
             ("marssm.jpg", 103, 100, mars, "mars")]

@@ -202,7 +202,7 @@ def life_day(d):
     d.label(right, y1 - 0.14, "the last 3 hours", 11, True, blue, align="right")
     y2 = 2.04
     d.label(left, 1.44, "The last 3 hours, stretched out:", 11, True, blue, align="left")
-    bar(y2, 21, 3, ((21.55, ("life on land", "9:33 pm"), -1, "center"),
+    bar(y2, 21, 3, ((22.12, ("four-legged", "animals, 10:07 pm"), -1, "center"),
                     (23.66, ("most dinosaurs gone", "11:39 pm"), -1, "center"),
                     (22.8, ("dinosaurs", "10:48 pm"), 1, "center"),
                     (23.998, ("people", "6 seconds", "to midnight"), 1, "right")),

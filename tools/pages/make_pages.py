@@ -13,13 +13,23 @@ import pages_intro  # noqa: E402
 import pages_life  # noqa: E402
 import pages_sun  # noqa: E402
 import pages_tides  # noqa: E402
+import pages_eclipses  # noqa: E402
+import pages_sunspots  # noqa: E402
+import pages_solarsystem  # noqa: E402
+import pages_orbits  # noqa: E402
+import pages_seasons  # noqa: E402
+import pages_phases  # noqa: E402
+import pages_continents  # noqa: E402
+import pages_moonlandings  # noqa: E402
 
 MEDIA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "media")
 
 
 def all_pages():
-    return (pages_intro.PAGES + pages_tides.PAGES + pages_sun.PAGES + pages_life.PAGES
-            + pages_guide.PAGES)
+    topics = (pages_tides, pages_sun, pages_life, pages_eclipses, pages_sunspots,
+              pages_solarsystem, pages_orbits, pages_seasons, pages_phases,
+              pages_continents, pages_moonlandings)
+    return pages_intro.PAGES + [p for t in topics for p in t.PAGES] + pages_guide.PAGES
 
 
 def main(argv):
@@ -47,17 +57,6 @@ def main(argv):
         print("%-22s %s" % (page.file, "; ".join(fills)))
     if problems:
         raise SystemExit("\n".join(problems))
-
-
-# Eclipses, Sunspots and the Aurora.
-import pages_eclipses  # noqa: E402
-import pages_sunspots  # noqa: E402
-
-_pages_before_eclipses = all_pages
-
-
-def all_pages():  # noqa: F811
-    return _pages_before_eclipses() + pages_eclipses.PAGES + pages_sunspots.PAGES
 
 
 if __name__ == "__main__":

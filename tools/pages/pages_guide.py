@@ -17,8 +17,9 @@ PAGES = [
     guide(1, "Getting started", [
         Diagram(mockups.main_menu, 3.5, 2.54),
         H("The main menu"),
-        P("Three topics have pages and activities: **The Tides**, **The Sun and other Stars** "
-          "and **Life on Earth**. The other topics on the menu answer with a message."),
+        P("All eleven topics on the menu have pages and activities, from **The Tides** to **The "
+          "Moon Landings**. If a topic's file is missing from the content folder, the menu names "
+          "the missing file."),
         Col,
         P("The menu also opens the **Introduction**, this **Teachers' Guide**, the **Multiple "
           "Choice Wizard**, the **Worksheet Catalogue** and the **Acknowledgments**. **Exit** "

@@ -39,10 +39,9 @@ _sources = source_blocks()
 
 PAGES = [
     Page("introductiona", INTRO, 1, 2, "Welcome to Corvella!", [
-        P("Corvella is about the **Earth and space**. It has three topics to explore:"),
-        B("**The Tides**"),
-        B("**The Sun and other Stars**"),
-        B("**Life on Earth**"),
+        P("Corvella is about the **Earth and space**. It has eleven topics to explore, from "
+          "**The Tides** and **The Solar System** to **Continents and Oceans** and **The Moon "
+          "Landings**."),
         Row(Picture("tide-square", 0.85), Picture("sun-cutout", 0.85),
             Picture("earth-cutout", 0.85)),
         Col,
@@ -50,7 +49,7 @@ PAGES = [
         B("Choose a topic from the main menu."),
         B("Click **Key Facts** and read the pages. **Next Page** and **Previous Page** turn them."),
         B("Then try the **Multiple Choice** quiz: ten questions. Can you get them all right?"),
-        B("Some topics have a **Labelling Activity** and an **Ordering Activity** too."),
+        B("Most topics have a **Labelling Activity** and an **Ordering Activity** too."),
         Box(Small("**Top tip:** if you get a question wrong, read the Key Facts again and have "
                   "another go!")),
     ], kind="kids"),
@@ -63,7 +62,7 @@ PAGES = [
         B("**Teacher's Notes:** objectives, background facts, common misconceptions, classroom "
           "activities, and how the quiz links to the key facts."),
         B("**Multiple Choice:** a ten-question quiz with a score and the wrong answers."),
-        B("**Labelling** and **Ordering** activities in two of the topics."),
+        B("**Labelling** and **Ordering** activities in every topic but The Tides."),
         Col,
         H("Your own worksheets"),
         P("The **Multiple Choice Wizard** on the main menu lets you write quizzes of your own. "
@@ -84,7 +83,7 @@ PAGES = [
               "every sound effect are drawn or made by the program's own tools."),
         H("Outside sources"),
         Small("All are public domain or free to use with a credit. The full notices are in the "
-              "file CREDITS.md in the media folder."),
+              "file /usr/share/doc/corvella-data/CREDITS.md once Corvella is installed."),
         _sources[0],
         Col,
         *_sources[1:],

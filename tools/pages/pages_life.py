@@ -29,26 +29,25 @@ PAGES = [
         P("Green plants give out oxygen. Animals breathe it in."),
         P("Living things need **warmth**, but not too much. Most cannot live where it is far too "
           "hot or far too cold."),
-        Box(Small("**No life there:** the **Moon** has no air and no water. **Mercury**, the "
-                  "planet closest to the Sun, is far too hot. The **Sun** is far too hot and has "
-                  "no solid ground.")),
+        Box(Small("**No life there:** the **Moon** has no air and no liquid water. **Mercury**, "
+                  "the planet closest to the Sun, has almost no air: it is scorching by day and far "
+                  "below freezing at night. The **Sun** is far too hot and has no solid ground.")),
     ]),
     key(2, "The story of life", [
         Diagram(diagrams.life_day, 3.3, 2.78),
-        P("Life began **in water**, over 3.5 billion years ago. The first living things were "
-          "**tiny**, far too small to see."),
+        P("The Earth formed about **4,500 million years ago**. Life began **in water** over "
+          "**3,500 million years ago**, as **tiny** living things."),
+        Col,
         P("About **1,000 million years ago** came the first living things made of **many "
           "cells**."),
-        Col,
         P("About **360 million years ago** the first four-legged animals walked onto the "
           "**land**. The first **mammals** came about **220 million years ago**."),
         H("Dinosaurs"),
-        P("Most dinosaurs died out **66 million years ago**, after a giant rock from space hit "
-          "the Earth. Birds are the dinosaurs that lived on!"),
+        P("Most dinosaurs, like **T. rex**, died out **66 million years ago**, after a giant rock "
+          "from space hit the Earth. Birds are the dinosaurs that lived on!"),
         H("People"),
-        P("People like us appeared about **300,000 years ago**. Over the last **100,000 years** "
-          "they spread all over the world."),
-        P("No person ever saw a living T. rex."),
+        P("People like us appeared about **300,000 years ago**, long after the dinosaurs. No "
+          "person ever saw a living T. rex."),
     ]),
     key(3, "Why is the Earth just right?", [
         Diagram(diagrams.distances, 3.3, 1.32),
@@ -75,7 +74,7 @@ PAGES = [
         H("Background: life"),
         P("Green plants make their food by photosynthesis from carbon dioxide and water, using "
           "sunlight, and give out oxygen. The oldest fossils of life, mats of microbes, are "
-          "about 3.5 billion years old. Animals appear about 600 million years ago; dinosaurs "
+          "about 3,500 million years old. Animals appear about 600 million years ago; dinosaurs "
           "about 230 million; the non-bird dinosaurs died out 66 million years ago after an "
           "asteroid struck Mexico. Our own species is about 300,000 years old."),
         Col,
@@ -108,7 +107,9 @@ PAGES = [
           "thousand years ago\u2019, while page 2 says about 300,000 years. Both are fair: the "
           "oldest fossils of our species are about 300,000 years old, and people like us spread "
           "across the world within about the last 100,000 years."),
-        P("Birds are living dinosaurs: page 2 says so, and the quiz asks whether people lived "
-          "at the same time as the non-bird dinosaurs."),
+        P("Birds are living dinosaurs (page 2); the quiz asks about T. rex, which page 2 names. "
+          "The clock, page 2 and the timeline mean the first four-legged animals, 360 million "
+          "years ago (10:07 pm); plants and small animals reached land from about 470 million "
+          "years ago."),
     ]),
 ]

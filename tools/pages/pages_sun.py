@@ -24,6 +24,8 @@ PAGES = [
             P("The Sun is a **star**. It is the star closest to the Earth."),
         ], 0.95),
         P("Stars are huge balls of very hot gas. They make their own light and heat."),
+        P("The Sun does not burn like a fire. Deep inside, tiny bits of gas join together and "
+          "give out huge amounts of energy: **nuclear fusion**."),
         P("At night we see other stars. They look tiny because they are very far away."),
         H("How big is the Sun?"),
         P("The Sun is so big that **more than a million** Earths could fit inside it."),

@@ -83,3 +83,36 @@ def image(name, px_width, px_height, background):
     if img.width >= px_width and img.height >= px_height:
         img = img.resize((px_width, px_height), Image.LANCZOS)
     return img
+
+
+# Continents and Oceans, The Moon Landings: the world maps and the Moon's
+# near side drawn at the page's size by their media tools.
+import continents  # noqa: E402
+import moonlandings  # noqa: E402
+
+MAP_ASPECT = continents.LABEL_H / continents.LABEL_W
+
+
+def _continents(px, bg):
+    return continents.continents_map(px, round(px * MAP_ASPECT), bg)
+
+
+def _oceans(px, bg):
+    grey = mk.colour(200, 195, 180)
+    saved = dict(continents.CONTINENTS)
+    continents.CONTINENTS.update({name: grey for name in saved})
+    try:
+        return continents.continents_map(px, round(px * MAP_ASPECT), bg)
+    finally:
+        continents.CONTINENTS.update(saved)
+
+
+def _moon_sites(px, bg):
+    return moonlandings.near_side_with_sites(px, bg)
+
+
+DRAWN.update({
+    "continents-map": (MAP_ASPECT, _continents),
+    "oceans-map": (MAP_ASPECT, _oceans),
+    "moon-sites": (1.0, _moon_sites),
+})

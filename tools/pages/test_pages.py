@@ -19,6 +19,12 @@ PAGES = (["introductiona", "introductionb", "acknowledgments", "suna", "sunb", "
          + ["key life" + c for c in "abc"] + ["guide%d" % n for n in range(1, 6)])
 PAGES += ["key eclipses" + c for c in "abc"] + ["eclipses" + c for c in "ab"]
 PAGES += ["key sunspots" + c for c in "abc"] + ["sunspots" + c for c in "ab"]
+PAGES += ["key solarsystem" + c for c in "abc"] + ["solarsystem" + c for c in "ab"]
+PAGES += ["key orbits" + c for c in "abc"] + ["orbits" + c for c in "ab"]
+PAGES += ["key seasons" + c for c in "abc"] + ["seasons" + c for c in "ab"]
+PAGES += ["key phases" + c for c in "abc"] + ["phases" + c for c in "ab"]
+PAGES += ["key continents" + c for c in "abc"] + ["continents" + c for c in "ab"]
+PAGES += ["key landings" + c for c in "abc"] + ["landings" + c for c in "ab"]
 
 
 def parse(data):
