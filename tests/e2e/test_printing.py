@@ -81,7 +81,7 @@ class PrintingJourneys(journey.Journey):
         self.press("Print")
         page = self.saved_message()
         self.assertEqual(before, screen_state(reader.snapshot()))
-        self.assert_vector_page(page, "Two bulges, two high tides")
+        self.assert_vector_page(page, "What is a tide?")
         self.press("Exit")
 
         self.press("Multiple Choice")
