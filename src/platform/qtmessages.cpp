@@ -7,8 +7,10 @@
 
 namespace platform {
 namespace {
+// Every box carries a title that says whose it is; a blank one would leave
+// window lists and screen readers with nothing to name it by.
 QString titleOr(const QString& title) {
-    return title.isEmpty() ? QStringLiteral("Corvella") : title;
+    return title.trimmed().isEmpty() ? QStringLiteral("Corvella") : title;
 }
 } // namespace
 

@@ -23,7 +23,13 @@ from printserver import PrintServer
 from waiting import wait_until
 
 _desktop = None
-TITLE_WINDOW = " "  # the title and exit screen's window caption
+TITLE_WIDTH = 364  # pixels: the title and exit screen, narrower than the program window
+
+
+def TITLE_WINDOW(window):
+    """The title and exit screen: named after the program, as the program
+    window is, and told apart from it by its width."""
+    return window.name == "Corvella" and window.extents()[2] == TITLE_WIDTH
 
 
 def start_desktop():
@@ -67,7 +73,10 @@ class Program:
 
     def __init__(self, executable, home, root, cups_socket, sound_server=None):
         env = dict(desktop().env)
+        self.home = os.path.join(root, "home")  # the user's own folder
+        os.makedirs(self.home, exist_ok=True)
         env.update({
+            "HOME": self.home,
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "CORVELLA_HOME": home,
@@ -143,6 +152,7 @@ class Journey(unittest.TestCase):
         self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket,
                                self.sound.address if self.sound else None)
         self.worksheets = os.path.join(self.root, "worksheets")
+        self.program_home = self.program.home
         self.addCleanup(self.program.stop)
         self.reader = Reader(self.program.pid)
         self.reader.attach()
