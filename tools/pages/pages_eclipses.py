@@ -54,8 +54,8 @@ PAGES = [
         P("This can only happen at **full Moon**, at night."),
         P("Everyone on the night side of the Earth can see it, if the sky is clear."),
         Col,
-        P("First the shadow takes a dark **bite** out of the Moon. Then the whole Moon turns "
-          "red. Later the shadow slides off again."),
+        P("First the shadow takes a dark **bite** out of the Moon. In a **total** eclipse the "
+          "whole Moon then turns red. Later the shadow slides off again."),
         H("Why does the Moon turn red?"),
         P("A little sunlight bends through the Earth's air on its way to the Moon. Red light "
           "gets through best, so the Moon glows **red or orange**."),
