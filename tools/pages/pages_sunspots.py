@@ -47,7 +47,7 @@ PAGES = [
             P("They are **not holes**. They are **cooler** than the gas round them, so they "
               "look dark."),
         ], 1.4),
-        P("A sunspot is still about **3,500 \u00b0C**. Strong **magnetism** stops some heat "
+        P("A sunspot is still about **4,000 \u00b0C**. Strong **magnetism** stops some heat "
           "reaching the surface there."),
         P("Some sunspots are **bigger than the whole Earth**."),
         Col,
@@ -90,7 +90,7 @@ PAGES = [
           "photosphere, the visible surface, is about 5,500 \u00b0C; the chromosphere lies above "
           "it, then the corona, over a million \u00b0C and visible to the eye only during totality."),
         Col,
-        P("Sunspots (about 3,500 \u00b0C) are where strong magnetic fields hold back the rising "
+        P("Sunspots (about 4,000 \u00b0C) are where strong magnetic fields hold back the rising "
           "heat. Their number follows a cycle of about 11 years; NASA and NOAA announced in "
           "October 2024 that the Sun had reached the maximum of the present cycle (cycle 25). "
           "Twisted fields above sunspots release flares and coronal mass ejections: clouds of "
