@@ -16,6 +16,11 @@ pageframe.THEMES["sunspots"] = dict(page=(246, 251, 244), border=(40, 140, 100),
 
 SAFETY = Box(Small("**Never look at the Sun**, not even through sunglasses, binoculars or a "
                    "telescope. It can badly hurt your eyes."))
+# The first page speaks of the corona seen in an eclipse, so its box says how
+# to watch one.
+ECLIPSE_SAFETY = Box(Small("**Never look at the Sun**, not even in an eclipse, and not through "
+                           "sunglasses, binoculars or a telescope. It can badly hurt your eyes. Use "
+                           "only proper **eclipse glasses** or a **pinhole viewer**, with an adult."))
 
 
 def key(n, title, blocks):
@@ -39,7 +44,7 @@ PAGES = [
         P("The bright surface we see is the **photosphere**. It is about **5,500 \u00b0C**."),
         P("Round the Sun is its thin outer air, the **corona**. It is over **a million \u00b0C**! "
           "We can see it only in a total solar eclipse."),
-        SAFETY,
+        ECLIPSE_SAFETY,
     ]),
     key(2, "Sunspots", [
         Side(Diagram(ds.sunspots_close, 1.4, 1.2), [
