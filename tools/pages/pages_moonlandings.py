@@ -111,7 +111,9 @@ PAGES = [
           "(1968); Apollo 11 first steps (1969); Apollo 17, the last Apollo landing (1972)."),
         H("Labelling activity"),
         P("Apollo 11 Sea of Tranquillity; 12 Ocean of Storms; 14 Fra Mauro; 15 Hadley\u2013"
-          "Apennine; 16 Descartes highlands; 17 Taurus\u2013Littrow."),
+          "Apennine; 16 Descartes highlands; 17 Taurus\u2013Littrow. The map has north at the "
+          "top, as the Moon looks from the northern hemisphere; from the southern hemisphere it "
+          "looks upside down."),
         PrintOnly(Diagram(dm.landing_sites, 3.2, 1.95)),
     ]),
 ]
