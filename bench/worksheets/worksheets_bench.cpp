@@ -65,7 +65,7 @@ common::QuestionSet sampleSet(const QString& title) {
 void save(const QString& folder, const QString& title) {
     const worksheets::SaveOutcome outcome = worksheets::saveWorksheet(folder, sampleSet(title));
     if (!outcome.saved) {
-        std::fprintf(stderr, "saving failed: %s\n", qPrintable(outcome.error));
+        std::fprintf(stderr, "saving failed: %s\n", qPrintable(outcome.reason));
         std::exit(1);
     }
 }
