@@ -78,6 +78,7 @@ class SoundJourney(journey.Journey):
         self.listener = Listener(self.recording, os.path.join(self.home, "wav"))
         # Qt finds the server again a few seconds after it has gone: from
         # then on the clicks are heard again.
+
         def click_heard():
             self.click(TOPIC)
             self.reader.wait_showing("Multiple Choice", "push button")
@@ -88,6 +89,12 @@ class SoundJourney(journey.Journey):
 
         wait_until(click_heard, 15, "a click heard after the sound server came back",
                    self.sound.log)
+
+        # The program ends cleanly with its output streams open.
+        self.click("Exit")
+        self.click("Exit", window=journey.TITLE_WINDOW)
+        self.assertEqual(0, self.program.wait_exit())
+
 
 if __name__ == "__main__":
     unittest.main()
