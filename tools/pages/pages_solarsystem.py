@@ -93,11 +93,11 @@ PAGES = [
         P("In 2006 the International Astronomical Union defined a planet as a body that orbits "
           "the Sun, is massive enough to be round, and has cleared its orbit of other bodies. Pluto "
           "(2,377 km across, smaller than the Moon's 3,475 km) meets the first two only: it is a "
-          "dwarf planet in the Kuiper Belt, as are Eris, Haumea, Makemake and Ceres, the largest "
-          "body of the asteroid belt."),
+          "dwarf planet in the Kuiper Belt beyond Neptune. The other dwarf planets are Eris, Haumea "
+          "and Makemake, also beyond Neptune, and Ceres, the largest body of the asteroid belt."),
         P("Jupiter is 11 times as wide as the Earth; Saturn, Uranus and Neptune 9, 4 and 4 "
           "times. Moon counts change as telescopes find small, distant moons: by 2026 at least 274 "
-          "had been confirmed round Saturn, 95 round Jupiter, 28 round Uranus and 16 round Neptune."),
+          "had been confirmed round Saturn, 95 round Jupiter, 29 round Uranus and 16 round Neptune."),
         PrintOnly(Diagram(dss.sizes_to_scale, 3.3, 1.35)),
     ]),
     notes(2, "The Solar System: activities and answers", [
