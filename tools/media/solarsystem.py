@@ -242,8 +242,10 @@ OL_SUN = (300, 165, 42)
 OL_PATH = (300, 165, 250, 118)
 OL_EARTH, OL_EARTH_R = (505, 232), 16
 OL_MOON_PATH = (505, 232, 40, 22)
-OL_MOON, OL_MOON_R = (469, 222), 6
-OL_POINTS = {"The Sun": (300, 195), "The Earth": (512, 246), "The Moon": (466, 216),
+# The Moon sits up and to the right of the Earth on its path, clear of the
+# arrow of the Sun's pull, which starts at the Earth.
+OL_MOON, OL_MOON_R = (536, 218), 6
+OL_POINTS = {"The Sun": (300, 195), "The Earth": (512, 246), "The Moon": (536, 212),
              "Earth's path": (120, 248), "Moon's path": (544, 232), "Sun's pull": (410, 201)}
 OL_EDGES = {"The Sun": "bottom", "The Earth": "bottom", "The Moon": "top", "Earth's path": "bottom",
             "Moon's path": "right", "Sun's pull": "bottom"}
