@@ -86,7 +86,8 @@ PAGES = [
         B("Know that pictures of the Solar System are not to scale, and what a scale model shows."),
         H("Background"),
         P("The Solar System formed about 4.6 billion years ago from a collapsing cloud of gas and "
-          "dust. The Sun holds about 99.8% of its mass, and its gravity holds the planets in their "
+          "dust; the Earth finished forming within about 100 million years, so \u2018Life on "
+          "Earth\u2019 gives its age as about 4,500 million years. The Sun holds about 99.8% of its mass, and its gravity holds the planets in their "
           "orbits. Mercury orbits about 58 million km from the Sun, the Earth about 150 million km, "
           "Neptune about 4.5 billion km (30 times further than the Earth)."),
         Col,
