@@ -40,7 +40,8 @@ PAGES = [
         P("From the Sun: **Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune**."),
         P("The Earth is the **third** planet. It is about **150 million km** from the Sun."),
         P("Planets do not make their own light. They shine because **sunlight** falls on them."),
-        P("The Sun and its planets formed together, about **4.6 billion years** ago."),
+        P("The Sun and its planets formed together, about **4.6 billion years** ago. A billion "
+          "is a thousand million."),
         Box(NOT_TO_SCALE),
     ]),
     key(2, "Rocky planets and giant planets", [
