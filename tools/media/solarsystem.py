@@ -18,7 +18,7 @@ deep blue of Neptune); the rocky planets come from planets.py."""
 import sys
 
 import numpy as np
-from PIL import ImageDraw
+from PIL import ImageDraw, ImageFont
 
 import mediakit as mk
 import planets
@@ -283,23 +283,39 @@ def orbit_label_picture():
     return img
 
 
+# The topic pictures say that they are not to scale, in the bottom right
+# corner above the screen's buttons; the quiz thumbnails are cut from the
+# pictures without it.
+# 16 px is 12 pt on the 96 dpi screen.
+NOT_TO_SCALE_FONT = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
+
+
+def not_to_scale(rgb, text="Not to scale"):
+    img = mk.to_image(rgb)
+    draw = ImageDraw.Draw(img)
+    font = ImageFont.truetype(NOT_TO_SCALE_FONT, 16)
+    width = draw.textlength(text, font=font)
+    draw.text((W - 14 - width, H - 34), text, font=font, fill=(200, 210, 235))
+    return img
+
+
 def main():
     if sys.argv[1:] == ["labels"]:  # only the labelling pictures, while their layout is tuned
         row = mk.to_image(planet_row(ROW_W, ROW_H, ROW_Y, ROW_SUN, ROW, BELT))
         mk.save_jpeg(pointer_lines(row, ROW_POINTS, ROW_UP, ROW_H), "Images", "planetrow.jpg")
         mk.save_jpeg(orbit_label_picture(), "Images", "orbitlabel.jpg")
         return
-    pic = solar_system_picture()
-    mk.save_jpeg(pic, "Images", "solarsystem.jpg")
-    thumb = mk.to_image(pic).crop((486 - 90, 370 - 65, 486 + 90, 370 + 65)).resize((57, 41))
+    bare = solar_system_picture()
+    mk.save_jpeg(not_to_scale(bare), "Images", "solarsystem.jpg")
+    thumb = mk.to_image(bare).crop((486 - 90, 370 - 65, 486 + 90, 370 + 65)).resize((57, 41))
     mk.save_jpeg(thumb, "Images", "solarsystemsm.jpg")
     row = mk.to_image(planet_row(ROW_W, ROW_H, ROW_Y, ROW_SUN, ROW, BELT))
     pointer_lines(row, ROW_POINTS, ROW_UP, ROW_H)
     mk.save_jpeg(row, "Images", "planetrow.jpg")
 
-    pic = orbits_picture()
-    mk.save_jpeg(pic, "Images", "orbits.jpg")
-    thumb = mk.to_image(pic).crop((470 - 250, 300 - 180, 470 + 300, 300 + 215)).resize((57, 41))
+    bare = orbits_picture()
+    mk.save_jpeg(not_to_scale(bare), "Images", "orbits.jpg")
+    thumb = mk.to_image(bare).crop((470 - 250, 300 - 180, 470 + 300, 300 + 215)).resize((57, 41))
     mk.save_jpeg(thumb, "Images", "orbitssm.jpg")
     mk.save_jpeg(orbit_label_picture(), "Images", "orbitlabel.jpg")
     print("made solarsystem.jpg, solarsystemsm.jpg, planetrow.jpg, orbits.jpg, orbitssm.jpg, "
