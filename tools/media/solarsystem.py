@@ -251,6 +251,15 @@ OL_EDGES = {"The Sun": "bottom", "The Earth": "bottom", "The Moon": "top", "Eart
             "Moon's path": "right", "Sun's pull": "bottom"}
 
 
+def sun_pull_arrow():
+    """The Sun's pull on the Earth: an arrow from beside the Earth towards
+    the Sun, as (start, tip)."""
+    ex, ey = OL_EARTH
+    sx, sy, _ = OL_SUN
+    return ((ex + 0.2 * (sx - ex), ey + 0.2 * (sy - ey)),
+            (ex + 0.62 * (sx - ex), ey + 0.62 * (sy - ey)))
+
+
 def orbit_label_picture():
     rgb = np.ones((OL_H, OL_W, 3)) * planets.SCREEN_BLUE
     img = mk.to_image(rgb)
@@ -259,11 +268,8 @@ def orbit_label_picture():
     draw.ellipse([cx - rx, cy - ry, cx + rx, cy + ry], outline=(170, 200, 255), width=2)
     mx, my, mrx, mry = OL_MOON_PATH
     draw.ellipse([mx - mrx, my - mry, mx + mrx, my + mry], outline=(220, 220, 230), width=2)
-    # The Sun's pull on the Earth: an arrow from the Earth towards the Sun.
     ex, ey = OL_EARTH
-    sx, sy, _ = OL_SUN
-    tip = (ex + 0.62 * (sx - ex), ey + 0.62 * (sy - ey))
-    start = (ex + 0.2 * (sx - ex), ey + 0.2 * (sy - ey))
+    start, tip = sun_pull_arrow()
     draw.line([start, tip], fill=(255, 120, 90), width=4)
     ang = np.arctan2(tip[1] - start[1], tip[0] - start[0])
     draw.polygon([tip, (tip[0] - 14 * np.cos(ang - 0.45), tip[1] - 14 * np.sin(ang - 0.45)),
