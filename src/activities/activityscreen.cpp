@@ -150,6 +150,19 @@ void ActivityScreen::buildButtons() {
     checkScoreButton = add(ActivityButton::CheckScore, "Check Score", 6000, 2565);
     exitButton = add(ActivityButton::Exit, "Exit", 10560, 1245);
     checkScoreButton->hide();
+    // A label dropped off the screen or over a button (even "Check Score",
+    // which is yet to come) goes back to where it was picked up.
+    std::vector<TwipRect> buttons;
+    for (const QWidget* button : {startAgainButton, checkScoreButton, exitButton}) {
+        const QRect r = button->geometry();
+        buttons.push_back({float(platform::pixelsToTwips(r.x())),
+                           float(platform::pixelsToTwips(r.y())),
+                           float(platform::pixelsToTwips(r.width())),
+                           float(platform::pixelsToTwips(r.height()))});
+    }
+    board_.setRestingArea(
+        {0, 0, float(platform::kClientWidthTwips), float(platform::kClientHeightTwips)},
+        std::move(buttons));
 
     // Told once, when the keys are first used; the screen's own texts stay.
     keyboardHint = addText(QStringLiteral("keyboardHint"), 0, 120, 8415, 11670, 240, style::kTahoma,

@@ -12,6 +12,17 @@ float bound(double value) {
 bool sameCorner(const TwipRect& a, const TwipRect& b) {
     return a.left == b.left && a.top == b.top;
 }
+
+// Overlap of more than an edge.
+bool overlaps(const TwipRect& a, const TwipRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+bool inside(const TwipRect& r, const TwipRect& area) {
+    return r.left >= area.left && r.top >= area.top && r.left + r.width <= area.left + area.width &&
+           r.top + r.height <= area.top + area.height;
+}
 } // namespace
 
 bool inDropZone(const TwipRect& target, float x, float y) {
@@ -25,6 +36,24 @@ DragBoard::DragBoard(std::vector<TwipRect> boxes, std::vector<TwipRect> labelSta
     : boxes_(std::move(boxes)), slots_(labelStarts), labels_(std::move(labelStarts)) {
     labels_.resize(boxes_.size());
     slots_.resize(boxes_.size());
+    resting_ = labels_;
+}
+
+void DragBoard::setRestingArea(const TwipRect& area, std::vector<TwipRect> keepClear) {
+    hasRestingArea_ = true;
+    restingArea_ = area;
+    keepClear_ = std::move(keepClear);
+}
+
+bool DragBoard::mayRestAt(const TwipRect& r) const {
+    if (!hasRestingArea_)
+        return true;
+    if (!inside(r, restingArea_))
+        return false;
+    for (const TwipRect& clear : keepClear_)
+        if (overlaps(r, clear))
+            return false;
+    return true;
 }
 
 bool DragBoard::drag(int label, Qt::MouseButtons buttons, float x, float y) {
@@ -61,6 +90,13 @@ DragBoard::Drop DragBoard::drop(int label) {
             }
         }
     }
+    TwipRect& dropped = labels_[size_t(label)];
+    if (result.snaps == 0 && !mayRestAt(dropped)) {
+        dropped.left = resting_[size_t(label)].left;
+        dropped.top = resting_[size_t(label)].top;
+        result.returned = true;
+    }
+    resting_[size_t(label)] = dropped;
     result.placed = placedCount();
     if (result.placed == size())
         checkScoreShown_ = true;
@@ -93,6 +129,7 @@ DragBoard::Press DragBoard::press(ActivityButton button) {
     case ActivityButton::StartAgain:
         for (size_t i = 0; i < labels_.size(); ++i)
             snapTo(int(i), slots_[i]);
+        resting_ = labels_;
         checkScoreShown_ = false;
         break;
     case ActivityButton::CheckScore:

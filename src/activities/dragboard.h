@@ -45,13 +45,20 @@ public:
     // Puts the label's top-left corner at (left, top), as a drag ending there.
     void moveTo(int label, float left, float top);
 
+    // Where a label may rest: wholly inside `area` (the screen) and on none
+    // of `keepClear` (the buttons). Without it any place will do.
+    void setRestingArea(const TwipRect& area, std::vector<TwipRect> keepClear);
+
     struct Drop {
-        int snaps = 0;  // each snap is heard
-        int placed = 0; // labels sitting on some box's corner
+        int snaps = 0;         // each snap is heard
+        int placed = 0;        // labels sitting on some box's corner
+        bool returned = false; // went back to where it was picked up
     };
     // A button was released on `label`: every box and home slot is tested in
     // index order, box before slot, against the position after any earlier
-    // snap, and each match snaps the label again.
+    // snap, and each match snaps the label again. A label that no zone took
+    // and that would lie partly off the resting area or over a button goes
+    // back to where it lay before the drag; that is no snap.
     Drop drop(int label);
 
     // Pairs (label, box) with the label on the box's corner; two labels on one
@@ -87,7 +94,13 @@ private:
     std::vector<TwipRect> boxes_;
     std::vector<TwipRect> slots_;
     std::vector<TwipRect> labels_;
+    std::vector<TwipRect> resting_; // where each label lay before its drag
+    bool hasRestingArea_ = false;
+    TwipRect restingArea_;
+    std::vector<TwipRect> keepClear_;
     bool checkScoreShown_ = false;
+
+    bool mayRestAt(const TwipRect& r) const;
 };
 
 } // namespace activities

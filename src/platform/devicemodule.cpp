@@ -15,6 +15,7 @@ const platform::DeviceModule kModule = {
     platform::kDeviceModuleVersion,
     makeSoundPlayer,
     platform::QtPrinter::openDefault,
+    platform::QtPrinter::openPdf,
 };
 
 } // namespace

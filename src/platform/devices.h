@@ -21,11 +21,13 @@ struct DeviceModule {
     int version;
     // A player that finds its files through `resolve`; the caller owns it.
     SoundPlayer* (*makeSoundPlayer)(ContentPathResolver resolve);
-    // The default printer; throws PrinterError when there is none.
+    // The default printer; throws NoPrinterError when there is none.
     std::unique_ptr<Printer> (*openDefaultPrinter)();
+    // A PDF file with the page the printer would get.
+    std::unique_ptr<Printer> (*openPdfFile)(const QString& fileName);
 };
 
-inline constexpr int kDeviceModuleVersion = 1;
+inline constexpr int kDeviceModuleVersion = 2;
 // The module's file name and its one exported function, which returns its
 // DeviceModule.
 inline constexpr char kDeviceModuleFile[] = "corvella-devices.so";

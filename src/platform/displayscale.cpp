@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace platform {
@@ -19,6 +20,21 @@ double fittedScale(QSizeF available, QSizeF window) {
     return std::floor(scale * 100.0 + 1e-9) / 100.0;
 }
 
+double scaleForFit(QSizeF available, QSizeF window, QString* refusal) {
+    refusal->clear();
+    const double fitted = fittedScale(available, window);
+    if (fitted >= 1.0)
+        return fitted;
+    *refusal = QStringLiteral("corvella: --fit: the free area of the display (%1 by %2 pixels) is "
+                              "smaller than the window (%3 by %4), so the window keeps its own "
+                              "size.")
+                   .arg(available.width())
+                   .arg(available.height())
+                   .arg(window.width())
+                   .arg(window.height());
+    return 1.0;
+}
+
 double measureFittedScale(int argc, char** argv) {
     // The probe gets its own copy of the arguments: it removes the toolkit's
     // options (-platform ...) that the real application object must see too.
@@ -30,7 +46,11 @@ double measureFittedScale(int argc, char** argv) {
     if (!display)
         return 1.0;
     const QSizeF window(twipsToPixels(kWindowWidthTwips), twipsToPixels(kWindowHeightTwips));
-    return fittedScale(display->availableGeometry().size(), window);
+    QString refusal;
+    const double scale = scaleForFit(display->availableGeometry().size(), window, &refusal);
+    if (!refusal.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(refusal));
+    return scale;
 }
 
 void scaleEveryWindow(double scale) {

@@ -8,6 +8,7 @@
 // so it is chosen before that.
 
 #include <QSizeF>
+#include <QString>
 
 namespace platform {
 
@@ -16,9 +17,15 @@ namespace platform {
 // either size is empty.
 double fittedScale(QSizeF available, QSizeF window);
 
-// The fitted scale of the program window on the primary display's free area
-// (without panels), read through a short-lived application object. No
-// application object may exist yet; argv is left as it was.
+// The scale --fit uses: the fitted scale, but never below 1, because the
+// toolkit clips texts and buttons at any smaller scale. When it refuses to
+// shrink, `refusal` gets one line saying why (otherwise it is emptied).
+double scaleForFit(QSizeF available, QSizeF window, QString* refusal);
+
+// The scale --fit uses for the program window on the primary display's free
+// area (without panels), read through a short-lived application object. No
+// application object may exist yet; argv is left as it was. Says once on
+// standard error when the display is too small to scale at all.
 double measureFittedScale(int argc, char** argv);
 
 // Makes Qt scale every window by `scale`, on top of a factor that the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/picturebox.h"
 
+#include "platform/screen.h"
+
 #include <QPainter>
 #include <cmath>
 
@@ -43,12 +45,23 @@ void PictureBox::fitToPicture() {
     resize(int(std::lround(natural.width())), int(std::lround(natural.height())));
 }
 
+QColor PictureBox::emptyColour() const {
+    for (const QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (const auto* screen = qobject_cast<const Screen*>(w))
+            return screen->backColor();
+    return back_;
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Without a picture the box is part of its screen, not a hole in it.
+    if (picture_.isNull()) {
+        if (opaque_)
+            painter.fillRect(rect(), emptyColour());
+        return;
+    }
     if (opaque_)
         painter.fillRect(rect(), back_);
-    if (picture_.isNull())
-        return;
     const QRectF target =
         mode_ == Mode::Stretch ? QRectF(rect()) : QRectF(QPointF(0, 0), picture_.naturalSize());
     picture_.draw(painter, target);

@@ -26,6 +26,7 @@ public:
     void setBackColor(const QColor& colour);
     QColor backColor() const { return back_; }
     // A picture box paints its background; an image box is transparent.
+    // Without a picture, an opaque box takes its screen's colour.
     void setOpaque(bool opaque);
 
 protected:
@@ -33,6 +34,7 @@ protected:
 
 private:
     void fitToPicture();
+    QColor emptyColour() const;
 
     Picture picture_;
     Mode mode_;

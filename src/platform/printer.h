@@ -20,6 +20,12 @@ struct PrinterError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// There is no printer to print on: none is set up, or the print system is
+// not running. Printing then saves the page as a file instead.
+struct NoPrinterError : PrinterError {
+    using PrinterError::PrinterError;
+};
+
 class Printer {
 public:
     virtual ~Printer() = default;

@@ -26,7 +26,7 @@ QtPrinter::~QtPrinter() {
 std::unique_ptr<Printer> QtPrinter::openDefault() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw PrinterError("no default printer");
+        throw NoPrinterError("no default printer");
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setFullPage(false);
     return std::unique_ptr<Printer>(new QtPrinter(std::move(printer)));

@@ -15,9 +15,9 @@ namespace platform {
 
 class QtPrinter : public Printer {
 public:
-    // The default printer; throws PrinterError when there is none.
+    // The default printer; throws NoPrinterError when there is none.
     static std::unique_ptr<Printer> openDefault();
-    // A PDF file, for checking layouts by eye.
+    // A PDF file of the same vector page the printer would get.
     static std::unique_ptr<Printer> openPdf(const QString& fileName);
     ~QtPrinter() override;
 

@@ -162,6 +162,26 @@ TextLabel* Screen::addButton(const QString& name, int index, double left, double
 void Screen::highlightOnHover(TextLabel* button) {
     hoverButtons_.append(button);
     connect(button, &TextLabel::mouseMoved, button, [button] { button->setOpaque(true); });
+    button->installEventFilter(this);
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    // The pointer may leave a button without crossing the bare screen: onto
+    // another window, a message box opening over it, the button hidden.
+    if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) {
+        if (auto* button = qobject_cast<TextLabel*>(watched); hoverButtons_.contains(button))
+            button->setOpaque(false);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Screen::changeEvent(QEvent* event) {
+    // Another window (a message box) has taken over: nothing stays lit.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        for (TextLabel* button : std::as_const(hoverButtons_))
+            button->setOpaque(false);
+    }
+    QWidget::changeEvent(event);
 }
 
 void Screen::mouseMoveEvent(QMouseEvent*) {

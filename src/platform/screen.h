@@ -80,6 +80,8 @@ protected:
     virtual void onBareScreenMouseMove() {}
 
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     QPaintEngine* paintEngine() const override;
 

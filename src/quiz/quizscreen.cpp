@@ -169,10 +169,11 @@ void QuizScreen::onButtonClicked(QuizButton button) {
 }
 
 void QuizScreen::printWorksheet() {
-    if (platform::printJob([this](platform::Printer& printer) {
+    const QString what = QStringLiteral("Worksheet - %1").arg(setTitleLabel->caption());
+    if (platform::printJob(what, [this](platform::Printer& printer) {
             worksheets::printWorksheet(printer, subjectLabel->caption(), setTitleLabel->caption(),
                                        state().questions);
-        }))
+        }) == platform::PrintOutcome::Printed)
         platform::messages().ok(QString::fromLatin1(worksheets::kWorksheetPrinting));
 }
 

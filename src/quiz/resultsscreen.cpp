@@ -157,9 +157,12 @@ void ResultsScreen::printCertificate() {
     certificate.name = nameEdit->text();
     certificate.score = state().score;
     certificate.total = state().total;
-    if (platform::printJob([&certificate](platform::Printer& printer) {
+    const QString name = certificate.name.trimmed();
+    const QString what = name.isEmpty() ? QStringLiteral("Certificate")
+                                        : QStringLiteral("Certificate - %1").arg(name);
+    if (platform::printJob(what, [&certificate](platform::Printer& printer) {
             quiz::printCertificate(printer, certificate);
-        }))
+        }) == platform::PrintOutcome::Printed)
         platform::messages().ok(kCertificatePrinting);
 }
 

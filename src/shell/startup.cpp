@@ -66,6 +66,10 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVELLA_VERSION));
 }
 
+void installCloseHandling() {
+    platform::AppWindow::setCloseRequestHandler([] { showExitScreen(); });
+}
+
 void start() {
     nameApplication();
     QApplication::setApplicationDisplayName(QString::fromLatin1(common::kProductTitle));
@@ -81,7 +85,7 @@ void start() {
             window->hide();
         QTimer::singleShot(150, [] { QCoreApplication::exit(0); });
     });
-    platform::AppWindow::setCloseRequestHandler([] { showExitScreen(); });
+    installCloseHandling();
     titleScreen().showScreen();
     // The sound module is loaded once the title is up, so that the first
     // click is heard at once, without holding up the title itself.

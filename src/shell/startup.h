@@ -8,6 +8,9 @@ namespace shell {
 void nameApplication();
 // Set-up that must happen before the application object exists.
 void beforeApplication();
+// The window manager's close button on the program window asks on the exit
+// screen, as the menu's "Exit" does.
+void installCloseHandling();
 // Names the application, registers fonts and shows the title screen.
 void start();
 

@@ -31,6 +31,10 @@ QString GuideScreen::pageFile(const QString& folder, int page) const {
     return folder + QStringLiteral("\\guide") + QString::number(page) + QStringLiteral(".wmf");
 }
 
+QString GuideScreen::printedName(int page) const {
+    return QStringLiteral("Teachers' Guide - page %1").arg(page);
+}
+
 GuideScreen& guideScreen() {
     return platform::touch<GuideScreen>(QStringLiteral("guideScreen"));
 }

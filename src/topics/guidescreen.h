@@ -15,6 +15,7 @@ protected:
     void onBareScreenMouseMove() override;
     int pageCount() const override;
     QString pageFile(const QString& folder, int page) const override;
+    QString printedName(int page) const override;
 };
 
 GuideScreen& guideScreen();

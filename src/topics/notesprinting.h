@@ -10,8 +10,10 @@ namespace topics {
 
 // Prints the print version of a notes or guide page: an empty line, then the
 // picture at its natural size with its top-left corner at 1000, 1000 twips,
-// then the end of the document. A failure is reported to the user (see
-// platform::printJob); nothing on screen changes. Returns whether the page went to the printer.
-bool printNotesPage(const platform::Picture& page);
+// then the end of the document; without a printer the page is saved as a
+// file named after `what` (see platform::printJob). A failure is reported to
+// the user; nothing on screen changes. Returns whether the page was printed
+// or saved.
+bool printNotesPage(const platform::Picture& page, const QString& what);
 
 } // namespace topics

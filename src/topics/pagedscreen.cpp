@@ -8,6 +8,8 @@
 #include "quiz/scoring.h"
 #include "topics/notesprinting.h"
 
+#include <QKeyEvent>
+
 namespace topics {
 
 using common::state;
@@ -59,7 +61,7 @@ void PagedScreen::clearButtonHighlights() {
 void PagedScreen::onButtonClicked(PageButton button) {
     switch (button) {
     case PageButton::Print:
-        printNotesPage(printPagePicture->picture());
+        printNotesPage(printPagePicture->picture(), printedName(state().pageNumber));
         break;
     case PageButton::Exit:
         unload();
@@ -70,6 +72,32 @@ void PagedScreen::onButtonClicked(PageButton button) {
         showPage();
         break;
     }
+}
+
+void PagedScreen::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+        if (nextPageButton->isEnabled())
+            onButtonClicked(PageButton::Next);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+        if (previousPageButton->isEnabled())
+            onButtonClicked(PageButton::Previous);
+        break;
+    case Qt::Key_Escape:
+        onButtonClicked(PageButton::Exit);
+        break;
+    default:
+        Screen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+QString PagedScreen::printedName(int page) const {
+    return QStringLiteral("Notes - %1 - page %2").arg(state().notesFile).arg(page);
 }
 
 void PagedScreen::showPage() {

@@ -33,6 +33,13 @@ public:
     void onButtonClicked(PageButton button);
 
 protected:
+    // Right and Page Down turn to the next page, Left and Page Up to the
+    // previous one, as the page buttons do (and not past the ends); Escape
+    // is "Exit".
+    void keyPressEvent(QKeyEvent* event) override;
+    // What a saved page is named after ("Notes - key tides - page 2").
+    virtual QString printedName(int page) const;
+
     virtual int pageCount() const = 0;
     // The content path of a page's screen ("wmf") or print ("wmf2") version.
     virtual QString pageFile(const QString& folder, int page) const = 0;

@@ -147,6 +147,58 @@ private slots:
         QVERIFY(at(chain, 0, 1400, 1000));
     }
 
+    // A screen of 11910 by 8655 twips with one button at the bottom; one
+    // label of 1000 by 500 that starts at (100, 100) and one box at (5000,
+    // 1000). Where a drop that no zone takes leaves the label.
+    void aDropOffTheScreenOrOnAButtonGoesBack_data() {
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("top");
+        QTest::addColumn<bool>("returned");
+        QTest::newRow("free ground") << 2000.f << 6000.f << false;
+        QTest::newRow("touching the right edge") << 10910.f << 6000.f << false;
+        QTest::newRow("touching the bottom edge") << 500.f << 8155.f << false;
+        QTest::newRow("a twip over the right edge") << 10911.f << 6000.f << true;
+        QTest::newRow("a twip over the bottom edge") << 500.f << 8156.f << true;
+        QTest::newRow("off the left") << -1.f << 6000.f << true;
+        QTest::newRow("off the top") << 2000.f << -1.f << true;
+        QTest::newRow("far off the window") << 20000.f << 20000.f << true;
+        QTest::newRow("a corner on the button") << 2500.f << 7500.f << true;
+        QTest::newRow("touching the button's top") << 3000.f << 7420.f << false;
+        QTest::newRow("touching the button's left") << 2360.f << 7920.f << false;
+        QTest::newRow("the box's zone by the edge") << 4600.f << 800.f << false;
+    }
+    void aDropOffTheScreenOrOnAButtonGoesBack() {
+        QFETCH(float, left);
+        QFETCH(float, top);
+        QFETCH(bool, returned);
+        DragBoard board(std::vector<TwipRect>{{5000, 1000, 1000, 500}},
+                        std::vector<TwipRect>{{100, 100, 1000, 500}});
+        board.setRestingArea({0, 0, 11910, 8655}, {{3360, 7920, 2565, 495}});
+        // Picked up from the box, where an earlier drop put it.
+        QCOMPARE(dropAt(board, 0, 5000, 1000).snaps, 1);
+        const DragBoard::Drop drop = dropAt(board, 0, left, top);
+        QCOMPARE(drop.returned, returned);
+        if (returned) {
+            QVERIFY(at(board, 0, 5000, 1000));
+            QCOMPARE(drop.snaps, 0); // no snap heard
+            QCOMPARE(drop.placed, 1);
+        } else if (drop.snaps == 0) {
+            QVERIFY(at(board, 0, left, top));
+        }
+    }
+
+    void aReturnedLabelGoesToWhereThisDragBegan() {
+        DragBoard board = layoutNamed("lifeTimelineScreen").makeBoard();
+        board.setRestingArea({0, 0, 11910, 8655}, {});
+        QVERIFY(!dropAt(board, 2, 4000, 4000).returned);
+        QVERIFY(dropAt(board, 2, 11500, 4000).returned);
+        QVERIFY(at(board, 2, 4000, 4000));
+        // Start Again sends it home; from there it comes back home.
+        board.press(ActivityButton::StartAgain);
+        QVERIFY(dropAt(board, 2, -500, 4000).returned);
+        QVERIFY(at(board, 2, board.homeSlot(2).left, board.homeSlot(2).top));
+    }
+
     void dragNeedsTheLeftButtonAlone() {
         DragBoard board = layoutNamed("lifeTimelineScreen").makeBoard();
         QVERIFY(!board.drag(3, Qt::LeftButton | Qt::RightButton, 100, 100));

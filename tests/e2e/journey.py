@@ -8,7 +8,8 @@ prints, and ends every process it started by its id. CTest runs each journey
 in a process of its own, so there each journey has its own desktop too.
 
 Environment: CORVELLA_PROGRAM (the built program), CORVELLA_SOURCE_MEDIA
-(the content folder to copy); CORVELLA_E2E_KEEP=1 keeps the run folders."""
+(the content folder to copy); CORVELLA_E2E_KEEP=1 keeps the run folders;
+CORVELLA_E2E_LOG_RULES sets the program's QT_LOGGING_RULES."""
 
 import atexit
 import os
@@ -22,7 +23,13 @@ from printserver import PrintServer
 from waiting import wait_until
 
 _desktop = None
-TITLE_WINDOW = " "  # the title and exit screen's window caption
+TITLE_WIDTH = 364  # pixels: the title and exit screen, narrower than the program window
+
+
+def TITLE_WINDOW(window):
+    """The title and exit screen: named after the program, as the program
+    window is, and told apart from it by its width."""
+    return window.name == "Corvella" and window.extents()[2] == TITLE_WIDTH
 
 
 def start_desktop():
@@ -66,7 +73,10 @@ class Program:
 
     def __init__(self, executable, home, root, cups_socket, sound_server=None):
         env = dict(desktop().env)
+        self.home = os.path.join(root, "home")  # the user's own folder
+        os.makedirs(self.home, exist_ok=True)
         env.update({
+            "HOME": self.home,
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "CORVELLA_HOME": home,
@@ -78,7 +88,7 @@ class Program:
             # Without a sound server of the journey's own, sounds are skipped
             # quietly.
             "PULSE_SERVER": sound_server or "unix:" + os.path.join(root, "no-sound-server"),
-            "QT_LOGGING_RULES": "qt.multimedia*=false",
+            "QT_LOGGING_RULES": os.environ.get("CORVELLA_E2E_LOG_RULES", "qt.multimedia*=false"),
         })
         self.log_path = os.path.join(root, "program.log")
         with open(self.log_path, "w") as log:
@@ -135,12 +145,14 @@ class Journey(unittest.TestCase):
             self.addCleanup(self.sound.stop)
             self.sound.start()
             self.recording = self.sound.recorder()
+            self.addCleanup(self.recording.save, os.path.join(self.root, "recording.wav"))
             self.addCleanup(self.recording.stop)
             self.recording.start()
 
         self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket,
                                self.sound.address if self.sound else None)
         self.worksheets = os.path.join(self.root, "worksheets")
+        self.program_home = self.program.home
         self.addCleanup(self.program.stop)
         self.reader = Reader(self.program.pid)
         self.reader.attach()

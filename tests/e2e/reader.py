@@ -19,7 +19,7 @@ class Node:
 
     def __init__(self, accessible, role, name, states, depth, window):
         self.accessible = accessible
-        self.window = window  # the name of the window it is in
+        self.window = window  # the window (a Node) it is in; None for a window
         self.role = role
         self.name = name
         self.states = states
@@ -60,8 +60,9 @@ class Snapshot:
         self.nodes = nodes
 
     def find(self, name, role=None, window=None):
+        """window: the window's name, or a test of the window's Node."""
         return [n for n in self.nodes if n.name == name and (role is None or n.role == role)
-                and (window is None or n.window == window)]
+                and (window is None or _in_window(n, window))]
 
     def one(self, name, role=None, window=None):
         hits = self.find(name, role, window)
@@ -88,6 +89,14 @@ class Snapshot:
         return "showing now:\n" + "\n".join(
             "  " * n.depth + repr(n) + ("" if n.enabled else " (disabled)")
             for n in self.nodes)
+
+
+def _in_window(node, window):
+    if node.window is None:
+        return False
+    if callable(window):
+        return window(node.window)
+    return node.window.name == window
 
 
 class Reader:
@@ -128,7 +137,7 @@ class Reader:
             role = accessible.get_role_name()
             node = Node(accessible, role, accessible.get_name() or "", states, depth, window)
             if depth == 1:
-                window = node.name
+                window = node
             count = 0 if role in LEAF_ROLES else accessible.get_child_count()
         except gi.repository.GLib.Error:  # went away while walking
             return

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Printing through a real print server: notes and guide pages reach the
-printer as vector pages, and a missing print server is reported once and
-changes nothing else."""
+printer as vector pages, and without a print server the same pages are
+saved as files, changing nothing else."""
 
 import os
 import unittest
@@ -59,7 +59,18 @@ class PrintingJourneys(journey.Journey):
         self.assert_vector_page(jobs[1], "The Multiple Choice Wizard")
         reader.wait_label("Page 4 of 5")
 
-    def test_without_a_print_server_printing_is_reported_and_changes_nothing(self):
+    def saved_message(self):
+        """Answers the message that the page was saved as a file; returns
+        the file's name, which the message ends with."""
+        message = self.reader.wait(
+            lambda s: next((n for n in s.nodes if n.role == "label"
+                            and n.name.startswith("There is no printer")), None),
+            "the message that the page was saved")
+        self.press("OK")
+        self.reader.wait_gone(message.name, "label")
+        return message.name.split("\n")[-1]
+
+    def test_without_a_print_server_pages_are_saved_and_nothing_else_changes(self):
         reader = self.reader
         self.printer.stop()
 
@@ -68,8 +79,9 @@ class PrintingJourneys(journey.Journey):
         self.press("Key Facts")
         before = screen_state(reader.wait_labels(f"Page 1 of {self.pages_of('key tides')}"))
         self.press("Print")
-        self.answer_box("There was a problem printing to your printer.")
+        page = self.saved_message()
         self.assertEqual(before, screen_state(reader.snapshot()))
+        self.assert_vector_page(page, "What is a tide?")
         self.press("Exit")
 
         self.press("Multiple Choice")
@@ -79,11 +91,14 @@ class PrintingJourneys(journey.Journey):
         reader.set_text(name_box, "Sam")
         before = screen_state(reader.snapshot())
         self.press("Print Certificate")
-        self.answer_box("There was a problem printing to your printer.")
+        certificate = self.saved_message()
         after = reader.snapshot()
         self.assertEqual(before, screen_state(after))
         self.assertEqual("Sam", after.of_role("text")[0].accessible.get_text(0, -1))
         self.assertEqual([], os.listdir(self.printer.jobs_dir))
+        self.assertEqual(sorted([os.path.basename(page), os.path.basename(certificate)]),
+                         sorted(os.listdir(os.path.dirname(certificate))))
+        self.assertIn("Sam", pdf.lines(certificate))
 
 
 if __name__ == "__main__":

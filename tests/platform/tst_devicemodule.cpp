@@ -10,6 +10,7 @@
 #include "platform/services.h"
 
 #include <QLibrary>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -48,15 +49,24 @@ private slots:
         QVERIFY(player);
         player->play(QStringLiteral("wav\\click.wav")); // no sound server here: silent
         // The test machines have no printer: the module's error is the
-        // program's own type, caught as such.
+        // program's own type, caught as such, and says there is none.
         qputenv("PRINTER", "no-such-printer");
         bool caught = false;
         try {
             module->openDefaultPrinter();
-        } catch (const platform::PrinterError&) {
+        } catch (const platform::NoPrinterError&) {
             caught = true;
         }
         QVERIFY(caught);
+        // The page a missing printer would have printed goes into a file.
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("page.pdf"));
+        {
+            std::unique_ptr<platform::Printer> pdf = module->openPdfFile(file);
+            pdf->print(QStringLiteral("Excellent Work"));
+            pdf->endDoc();
+        }
+        QVERIFY(QFileInfo(file).size() > 0);
     }
 
     // Beside a test program there is no module.
@@ -66,7 +76,8 @@ private slots:
         RecordingMessages messages;
         platform::setMessages(&messages);
         bool ran = false;
-        QVERIFY(!platform::printJob([&ran](platform::Printer&) { ran = true; }));
+        QCOMPARE(platform::printJob("Page", [&ran](platform::Printer&) { ran = true; }),
+                 platform::PrintOutcome::Failed);
         QVERIFY(!ran);
         QCOMPARE(messages.said, QStringList{QString::fromLatin1(platform::kPrinterProblem)});
         platform::setMessages(nullptr);

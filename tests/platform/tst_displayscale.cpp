@@ -34,6 +34,33 @@ private slots:
         }
     }
 
+    // --fit never shrinks: the toolkit clips controls below scale 1.
+    void fitNeverShrinks_data() {
+        QTest::addColumn<QSizeF>("display");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("1920x1080 grows") << QSizeF(1920, 1080) << 1.8 << false;
+        QTest::newRow("the window's own size") << QSizeF(800, 600) << 1.0 << false;
+        QTest::newRow("640x480 keeps 1") << QSizeF(640, 480) << 1.0 << true;
+        QTest::newRow("a projector with a panel") << QSizeF(800, 570) << 1.0 << true;
+        QTest::newRow("no display") << QSizeF() << 1.0 << false;
+    }
+    void fitNeverShrinks() {
+        QFETCH(QSizeF, display);
+        QFETCH(double, scale);
+        QFETCH(bool, refused);
+        QString refusal = QStringLiteral("left over");
+        QCOMPARE(platform::scaleForFit(display, QSizeF(800, 600), &refusal), scale);
+        QCOMPARE(!refusal.isEmpty(), refused);
+        if (refused) {
+            QVERIFY(!refusal.contains(u'\n'));
+            QVERIFY2(
+                refusal.contains(
+                    QStringLiteral("(%1 by %2 pixels)").arg(display.width()).arg(display.height())),
+                qPrintable(refusal));
+        }
+    }
+
     void scaleJoinsTheEnvironments_data() {
         QTest::addColumn<QByteArray>("already");
         QTest::addColumn<double>("fitted");

@@ -100,6 +100,8 @@ private slots:
         QTest::newRow("Enter, product title") << QString() << "Corvella" << int(Qt::Key_Return);
         QTest::newRow("Escape, own title") << "Worksheets"
                                            << "Worksheets" << int(Qt::Key_Escape);
+        QTest::newRow("a blank title gets the product's") << " "
+                                                          << "Corvella" << int(Qt::Key_Return);
     }
 
     void okBoxKeepsWordsTitleAndButton() {

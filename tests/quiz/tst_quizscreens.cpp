@@ -12,8 +12,10 @@
 #include "support/samplequestions.h"
 #include "support/testenv.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -235,6 +237,50 @@ private slots:
         resultsScreen().onButtonClicked(ResultsButton::FollowUp);
         QCOMPARE(env.messages.said, QStringList{"There was a problem printing to your printer."});
         QVERIFY(platform::ScreenRegistry::instance().isLoaded("resultsScreen"));
+    }
+
+    // Without a printer the certificate is saved, named after the pupil; the
+    // printing message does not follow, as nothing is printing.
+    void noPrinterSavesTheCertificateUnderThePupilsName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stem");
+        QTest::newRow("a name") << "Sam"
+                                << "Certificate - Sam - ";
+        QTest::newRow("no name") << "  "
+                                 << "Certificate - ";
+    }
+    void noPrinterSavesTheCertificateUnderThePupilsName() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stem);
+        testenv::Fixture env;
+        state().score = 10;
+        state().total = 10;
+        QTemporaryDir documents;
+        platform::setSavedPagesFolder(documents.path());
+        platform::setPrinterFactory(
+            []() -> std::unique_ptr<platform::Printer> { throw platform::NoPrinterError("none"); });
+        RecordingPrinter printer;
+        platform::setPdfPrinterFactory([&printer](const QString& file) {
+            QFile(file).open(QIODevice::WriteOnly); // where the page would be written
+            return std::unique_ptr<platform::Printer>(new BorrowedPrinter(printer));
+        });
+        QTest::keyClicks(resultsScreen().nameEdit, typed);
+        resultsScreen().onButtonClicked(ResultsButton::FollowUp);
+        QVERIFY(printer.ended);
+        const QString file = stem + QDate::currentDate().toString(Qt::ISODate) + ".pdf";
+        QCOMPARE(QDir(documents.path()).entryList(QDir::Files), QStringList{file});
+        QCOMPARE(env.messages.said.size(), 1);
+        QVERIFY2(env.messages.said[0].endsWith(file), qPrintable(env.messages.said[0]));
+    }
+
+    // A worksheet opened from the catalogue has no topic picture: its empty
+    // box is the screen's own blue, not a light hole.
+    void anEmptyPictureBoxTakesTheScreensColour() {
+        testenv::Fixture env;
+        QuizScreen& quiz = quizScreen();
+        quiz.resize(quiz.size()); // laid out as shown
+        const QImage empty = quiz.topicPicture->grab().toImage();
+        QCOMPARE(empty.pixelColor(empty.width() / 2, empty.height() / 2), quiz.backColor());
     }
 
     void eachQuizOfARunStartsAfresh() {

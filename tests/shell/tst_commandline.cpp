@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what starts the program, what only answers on the
-// terminal, and what is refused.
+// terminal, and what is refused; and the program started without a display.
 
+#include "platform/displaycheck.h"
 #include "shell/commandline.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using shell::CommandLine;
@@ -68,6 +70,79 @@ private slots:
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(help.contains(QStringLiteral("Content folder: /srv/school/corvella\n")));
         QVERIFY(help.contains(QStringLiteral("Worksheets folder: /srv/school/worksheets\n")));
+    }
+
+    void displayProblem_data() {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("said"); // empty: the window system is left to try
+        const QString needs = QStringLiteral("corvella: this program needs a graphical desktop");
+        QTest::newRow("no display at all")
+            << ""
+            << ""
+            << "" << needs + ", and no display is set (DISPLAY is empty).";
+        QTest::newRow("xcb asked for, no display")
+            << ""
+            << "xcb"
+            << "wayland-0" << needs + ", and no display is set (DISPLAY is empty).";
+        QTest::newRow("a display nobody serves")
+            << ":4711"
+            << ""
+            << "" << needs + ", and the display \":4711\" cannot be opened.";
+        QTest::newRow("offscreen needs none") << ""
+                                              << "offscreen"
+                                              << ""
+                                              << "";
+        QTest::newRow("a Wayland desktop") << ""
+                                           << ""
+                                           << "wayland-0"
+                                           << "";
+    }
+    void displayProblem() {
+        QFETCH(QString, display);
+        QFETCH(QString, platform);
+        QFETCH(QString, wayland);
+        QFETCH(QString, said);
+        QCOMPARE(platform::displayProblem(display, platform, wayland), said);
+    }
+
+    // The program itself: one line and status 1 without a display, while
+    // --help and --version answer as ever.
+    void withoutADisplayTheProgramSaysSoInOneLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stdoutStart");
+        QTest::addColumn<QString>("stderr");
+        QTest::newRow("start") << QStringList() << 1 << ""
+                               << "corvella: this program needs a graphical desktop, and the "
+                                  "display \":4711\" cannot be opened.\n";
+        QTest::newRow("--fit") << QStringList{"--fit"} << 1 << ""
+                               << "corvella: this program needs a graphical desktop, and the "
+                                  "display \":4711\" cannot be opened.\n";
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: corvella"
+                                << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Corvella "
+                                   << "";
+    }
+    void withoutADisplayTheProgramSaysSoInOneLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, stdoutStart);
+        QFETCH(QString, stderr);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4711"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(CORVELLA_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QCOMPARE(out.left(stdoutStart.size()), stdoutStart);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), stderr);
     }
 };
 

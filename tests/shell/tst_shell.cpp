@@ -5,10 +5,13 @@
 
 #include "common/animation.h"
 #include "common/screenadaptation.h"
+#include "platform/appwindow.h"
 #include "platform/picturebox.h"
 #include "platform/textlabel.h"
+#include "shell/backdrop.h"
 #include "shell/menuactions.h"
 #include "shell/menuscreen.h"
+#include "shell/startup.h"
 #include "shell/titlescreen.h"
 #include "support/testenv.h"
 #include "support/topicscreens.h"
@@ -16,6 +19,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -129,6 +133,64 @@ private slots:
         QCOMPARE(env.sound.played.size(), 4);
     }
 
+    // The window manager's close button never leaves the backdrop alone: on
+    // the program window or the backdrop it asks on the exit screen, whose
+    // "Cancel" goes back to the screen that was in front; on the title or
+    // exit screen it ends the program.
+    void closeButtons_data() {
+        QTest::addColumn<QString>("front");  // the screen in front of the program window
+        QTest::addColumn<QString>("closed"); // the window closed
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("the menu's window") << "menuScreen"
+                                           << "program" << true;
+        QTest::newRow("a topic's window") << "tidesScreen"
+                                          << "program" << true;
+        QTest::newRow("the backdrop") << "menuScreen"
+                                      << "backdrop" << true;
+        QTest::newRow("the exit screen") << "menuScreen"
+                                         << "exit" << false;
+        QTest::newRow("the first title screen") << ""
+                                                << "title" << false;
+    }
+    void closeButtons() {
+        QFETCH(QString, front);
+        QFETCH(QString, closed);
+        QFETCH(bool, asks);
+        testenv::Fixture env;
+        installCloseHandling();
+        titleScreen().showScreen();
+        if (!front.isEmpty()) {
+            titleScreen().onOkClicked();
+            testenv::Fixture::settle();
+            if (front == QLatin1String("tidesScreen"))
+                menuScreen().onMenuItemClicked(MenuItem::Tides);
+        }
+        if (closed == QLatin1String("exit"))
+            menuScreen().onMenuItemClicked(MenuItem::Exit);
+        QWidget* window = closed == QLatin1String("program")    ? &platform::AppWindow::instance()
+                          : closed == QLatin1String("backdrop") ? static_cast<QWidget*>(&backdrop())
+                                                                : &titleScreen();
+        QCloseEvent close;
+        QApplication::sendEvent(window, &close);
+        QVERIFY(!close.isAccepted()); // nothing closes on its own
+        QCOMPARE(env.ended, asks ? 0 : 1);
+        if (!asks)
+            return;
+        QVERIFY(titleScreen().isVisible());
+        QCOMPARE(titleScreen().okButton->text(), QStringLiteral("Cancel"));
+        titleScreen().onOkClicked();
+        testenv::Fixture::settle();
+        QCOMPARE(platform::AppWindow::instance().frontScreen()->name(), front);
+        QVERIFY(platform::AppWindow::instance().isVisible());
+    }
+
+    void windowsAreNamedAfterTheProgram() {
+        testenv::Fixture env;
+        titleScreen().showScreen();
+        QCOMPARE(backdrop().windowTitle(), QStringLiteral("Corvella"));
+        QCOMPARE(titleScreen().windowTitle(), QStringLiteral("Corvella"));
+    }
+
     void soundSwitchComesBackOnAfterReload() {
         testenv::Fixture env;
         menuScreen().soundOffOption->click();
@@ -239,12 +301,20 @@ private slots:
         menu.showScreen();
         QTest::mouseMove(menu.menuItems[MenuItem::Tides]);
         QTest::mouseMove(menu.menuItems[MenuItem::LifeOnEarth]);
-        QVERIFY(menu.menuItems[MenuItem::Tides]->isOpaque());
-        QVERIFY(menu.menuItems[MenuItem::LifeOnEarth]
-                    ->isOpaque()); // both stay until the background is reached
+        // The highlight follows the pointer: the item it left goes out.
+        QVERIFY(!menu.menuItems[MenuItem::Tides]->isOpaque());
+        QVERIFY(menu.menuItems[MenuItem::LifeOnEarth]->isOpaque());
         QTest::mouseMove(&menu, QPoint(5, 200));
         for (platform::TextLabel* item : std::as_const(menu.menuItems))
             QVERIFY(!item->isOpaque());
+
+        // Leaving without crossing the bare screen (onto a message box, out
+        // of the window) puts the highlight out too.
+        QTest::mouseMove(menu.menuItems[MenuItem::Tides]);
+        QVERIFY(menu.menuItems[MenuItem::Tides]->isOpaque());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(menu.menuItems[MenuItem::Tides], &leave);
+        QVERIFY(!menu.menuItems[MenuItem::Tides]->isOpaque());
     }
 
     void screensShareTheCommonLook() {

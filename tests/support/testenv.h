@@ -54,6 +54,8 @@ public:
         platform::setMessages(nullptr);
         platform::setEndProgram(nullptr);
         platform::setPrinterFactory(nullptr);
+        platform::setPdfPrinterFactory(nullptr);
+        platform::setSavedPagesFolder(QString());
     }
 
     // Writes a content file given by its content path ("multiple\track.txt").

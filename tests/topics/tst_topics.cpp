@@ -198,6 +198,70 @@ private slots:
         QCOMPARE(env.sound.played.size(), 1); // only the topic screen's click
     }
 
+    // The keys turn the pages as the page buttons do, and not past the ends;
+    // Escape is "Exit". Each row starts on page `from` of the three.
+    void pageKeys_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to"); // 0: the notes have gone
+        QTest::newRow("Right") << 1 << int(Qt::Key_Right) << 2;
+        QTest::newRow("Page Down") << 2 << int(Qt::Key_PageDown) << 3;
+        QTest::newRow("Right on the last page") << 3 << int(Qt::Key_Right) << 3;
+        QTest::newRow("Left") << 3 << int(Qt::Key_Left) << 2;
+        QTest::newRow("Page Up") << 2 << int(Qt::Key_PageUp) << 1;
+        QTest::newRow("Page Up on the first page") << 1 << int(Qt::Key_PageUp) << 1;
+        QTest::newRow("Escape") << 2 << int(Qt::Key_Escape) << 0;
+        QTest::newRow("another key") << 2 << int(Qt::Key_A) << 2;
+    }
+    void pageKeys() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        testenv::Fixture env;
+        tidesScreen().onButtonClicked(TopicButton::KeyFacts);
+        NotesScreen& notes = notesScreen();
+        for (int page = 1; page < from; ++page)
+            notes.onButtonClicked(PageButton::Next);
+        QTest::keyClick(&notes, Qt::Key(key));
+        if (to == 0) {
+            QVERIFY(notes.isUnloading());
+            return;
+        }
+        checkPageState(notes, to, 3);
+        QCOMPARE(notes.pagePicture->picturePath(),
+                 QStringLiteral("wmf\\key tides%1.wmf").arg(QChar(u'a' + to - 1)));
+    }
+
+    // Without a printer the page is saved, named after the set and the page.
+    void savedPagesAreNamedByWhatTheyShow() {
+        testenv::Fixture env;
+        QTemporaryDir documents;
+        platform::setSavedPagesFolder(documents.path());
+        platform::setPrinterFactory(
+            []() -> std::unique_ptr<platform::Printer> { throw platform::NoPrinterError("none"); });
+        RecordingPrinter printer;
+        QStringList files;
+        platform::setPdfPrinterFactory([&](const QString& file) {
+            files << QFileInfo(file).fileName();
+            QFile(file).open(QIODevice::WriteOnly); // where the page would be written
+            return std::unique_ptr<platform::Printer>(new BorrowedPrinter(printer));
+        });
+        env.write("wmf2/key tidesb.wmf", testenv::minimalWmf());
+        env.write("wmf2/guide3.wmf", testenv::minimalWmf());
+        const QString day = QDate::currentDate().toString(Qt::ISODate);
+        tidesScreen().onButtonClicked(TopicButton::KeyFacts);
+        notesScreen().onButtonClicked(PageButton::Next);
+        notesScreen().onButtonClicked(PageButton::Print);
+        shell::menuScreen().onMenuItemClicked(MenuItem::TeachersGuide);
+        guideScreen().onButtonClicked(PageButton::Next);
+        guideScreen().onButtonClicked(PageButton::Next);
+        guideScreen().onButtonClicked(PageButton::Print);
+        QCOMPARE(files, (QStringList{"Notes - key tides - page 2 - " + day + ".pdf.part",
+                                     "Teachers' Guide - page 3 - " + day + ".pdf.part"}));
+        QCOMPARE(env.messages.said.size(), 2);
+        QVERIFY(env.messages.said[1].endsWith("Teachers' Guide - page 3 - " + day + ".pdf"));
+    }
+
     void introductionIsTwoPages() {
         testenv::Fixture env;
         state().pageCount = 3; // left over from an earlier set
