@@ -18,7 +18,7 @@ deep blue of Neptune); the rocky planets come from planets.py."""
 import sys
 
 import numpy as np
-from PIL import ImageDraw
+from PIL import ImageDraw, ImageFont
 
 import mediakit as mk
 import planets
@@ -242,11 +242,22 @@ OL_SUN = (300, 165, 42)
 OL_PATH = (300, 165, 250, 118)
 OL_EARTH, OL_EARTH_R = (505, 232), 16
 OL_MOON_PATH = (505, 232, 40, 22)
-OL_MOON, OL_MOON_R = (469, 222), 6
-OL_POINTS = {"The Sun": (300, 195), "The Earth": (512, 246), "The Moon": (466, 216),
+# The Moon sits up and to the right of the Earth on its path, clear of the
+# arrow of the Sun's pull, which starts at the Earth.
+OL_MOON, OL_MOON_R = (536, 218), 6
+OL_POINTS = {"The Sun": (300, 195), "The Earth": (512, 246), "The Moon": (536, 212),
              "Earth's path": (120, 248), "Moon's path": (544, 232), "Sun's pull": (410, 201)}
 OL_EDGES = {"The Sun": "bottom", "The Earth": "bottom", "The Moon": "top", "Earth's path": "bottom",
             "Moon's path": "right", "Sun's pull": "bottom"}
+
+
+def sun_pull_arrow():
+    """The Sun's pull on the Earth: an arrow from beside the Earth towards
+    the Sun, as (start, tip)."""
+    ex, ey = OL_EARTH
+    sx, sy, _ = OL_SUN
+    return ((ex + 0.2 * (sx - ex), ey + 0.2 * (sy - ey)),
+            (ex + 0.62 * (sx - ex), ey + 0.62 * (sy - ey)))
 
 
 def orbit_label_picture():
@@ -257,11 +268,8 @@ def orbit_label_picture():
     draw.ellipse([cx - rx, cy - ry, cx + rx, cy + ry], outline=(170, 200, 255), width=2)
     mx, my, mrx, mry = OL_MOON_PATH
     draw.ellipse([mx - mrx, my - mry, mx + mrx, my + mry], outline=(220, 220, 230), width=2)
-    # The Sun's pull on the Earth: an arrow from the Earth towards the Sun.
     ex, ey = OL_EARTH
-    sx, sy, _ = OL_SUN
-    tip = (ex + 0.62 * (sx - ex), ey + 0.62 * (sy - ey))
-    start = (ex + 0.2 * (sx - ex), ey + 0.2 * (sy - ey))
+    start, tip = sun_pull_arrow()
     draw.line([start, tip], fill=(255, 120, 90), width=4)
     ang = np.arctan2(tip[1] - start[1], tip[0] - start[0])
     draw.polygon([tip, (tip[0] - 14 * np.cos(ang - 0.45), tip[1] - 14 * np.sin(ang - 0.45)),
@@ -281,23 +289,39 @@ def orbit_label_picture():
     return img
 
 
+# The topic pictures say that they are not to scale, in the bottom right
+# corner above the screen's buttons; the quiz thumbnails are cut from the
+# pictures without it.
+# 16 px is 12 pt on the 96 dpi screen.
+NOT_TO_SCALE_FONT = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
+
+
+def not_to_scale(rgb, text="Not to scale"):
+    img = mk.to_image(rgb)
+    draw = ImageDraw.Draw(img)
+    font = ImageFont.truetype(NOT_TO_SCALE_FONT, 16)
+    width = draw.textlength(text, font=font)
+    draw.text((W - 14 - width, H - 34), text, font=font, fill=(200, 210, 235))
+    return img
+
+
 def main():
     if sys.argv[1:] == ["labels"]:  # only the labelling pictures, while their layout is tuned
         row = mk.to_image(planet_row(ROW_W, ROW_H, ROW_Y, ROW_SUN, ROW, BELT))
         mk.save_jpeg(pointer_lines(row, ROW_POINTS, ROW_UP, ROW_H), "Images", "planetrow.jpg")
         mk.save_jpeg(orbit_label_picture(), "Images", "orbitlabel.jpg")
         return
-    pic = solar_system_picture()
-    mk.save_jpeg(pic, "Images", "solarsystem.jpg")
-    thumb = mk.to_image(pic).crop((486 - 90, 370 - 65, 486 + 90, 370 + 65)).resize((57, 41))
+    bare = solar_system_picture()
+    mk.save_jpeg(not_to_scale(bare), "Images", "solarsystem.jpg")
+    thumb = mk.to_image(bare).crop((486 - 90, 370 - 65, 486 + 90, 370 + 65)).resize((57, 41))
     mk.save_jpeg(thumb, "Images", "solarsystemsm.jpg")
     row = mk.to_image(planet_row(ROW_W, ROW_H, ROW_Y, ROW_SUN, ROW, BELT))
     pointer_lines(row, ROW_POINTS, ROW_UP, ROW_H)
     mk.save_jpeg(row, "Images", "planetrow.jpg")
 
-    pic = orbits_picture()
-    mk.save_jpeg(pic, "Images", "orbits.jpg")
-    thumb = mk.to_image(pic).crop((470 - 250, 300 - 180, 470 + 300, 300 + 215)).resize((57, 41))
+    bare = orbits_picture()
+    mk.save_jpeg(not_to_scale(bare), "Images", "orbits.jpg")
+    thumb = mk.to_image(bare).crop((470 - 250, 300 - 180, 470 + 300, 300 + 215)).resize((57, 41))
     mk.save_jpeg(thumb, "Images", "orbitssm.jpg")
     mk.save_jpeg(orbit_label_picture(), "Images", "orbitlabel.jpg")
     print("made solarsystem.jpg, solarsystemsm.jpg, planetrow.jpg, orbits.jpg, orbitssm.jpg, "

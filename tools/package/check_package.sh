@@ -24,6 +24,10 @@ for deb in "$out/corvella_${version}_${arch}.deb" "$out/corvella-data_${version}
     echo "$(basename "$deb"): $(du -k "$deb" | cut -f1) kB"
 done
 
+# The acknowledgements page sends readers to this file by name.
+[ -f "$root/usr/share/doc/corvella-data/CREDITS.md" ] ||
+    fail "the credits file is not where the acknowledgements page says"
+
 echo "== desktop-file-validate and appstreamcli validate"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 # No network here: the screenshots' addresses are checked against the files below.

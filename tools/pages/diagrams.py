@@ -202,11 +202,28 @@ def life_day(d):
     d.label(right, y1 - 0.14, "the last 3 hours", 11, True, blue, align="right")
     y2 = 2.04
     d.label(left, 1.44, "The last 3 hours, stretched out:", 11, True, blue, align="left")
-    bar(y2, 21, 3, ((22.12, ("four-legged", "animals, 10:07 pm"), -1, "center"),
-                    (23.66, ("most dinosaurs gone", "11:39 pm"), -1, "center"),
-                    (22.8, ("dinosaurs", "10:48 pm"), 1, "center"),
+    bar(y2, 21, 3, ((life_clock(360), ("four-legged", "animals, " + clock_time(360)), -1, "center"),
+                    (life_clock(66), ("most dinosaurs gone", clock_time(66)), -1, "center"),
+                    (life_clock(230), ("dinosaurs", clock_time(230)), 1, "center"),
                     (23.998, ("people", "6 seconds", "to midnight"), 1, "right")),
         fill=blue_fill, edge=blue)
+
+
+# The clock starts at midnight when the Earth forms, 4,500 million years ago
+# as the page says, so its times agree with the page and the timeline.
+EARTH_AGE = 4500  # million years
+
+
+def life_clock(age):
+    """Hours after midnight on the one-day clock of something `age` million
+    years ago."""
+    return 24 * (1 - age / EARTH_AGE)
+
+
+def clock_time(age):
+    minutes = round(life_clock(age) * 60)
+    hours, minutes = divmod(minutes, 60)
+    return "%d:%02d %s" % ((hours - 1) % 12 + 1, minutes, "am" if hours < 12 else "pm")
 
 
 def needs(d):

@@ -90,7 +90,8 @@ def sizes_to_scale(d):
 
 def moons_and_pluto(d):
     """3.3 x 1.25 in: the Earth and its Moon, Mars and its two small moons,
-    and Pluto beside our Moon; sizes roughly to scale within each pair."""
+    and Pluto beside our Moon, all to one scale (Earth 12,756 km, the Moon
+    3,475 km, Mars 6,779 km, Pluto 2,377 km)."""
     cy = 0.6
     earth(d, 0.35, cy, 0.28)
     moon(d, 0.85, cy - 0.12, 0.076)
@@ -100,11 +101,11 @@ def moons_and_pluto(d):
     d.ellipse(1.88, cy - 0.2, 0.02, 0.015)
     d.ellipse(1.35, cy + 0.18, 0.015, 0.012)
     d.label(1.68, 1.2, "Mars: 2 moons", 11, True)
-    moon(d, 2.45, cy, 0.2)
+    moon(d, 2.45, cy, 0.076)
     d.style((215, 190, 170), (140, 110, 90), 0.01)
-    d.ellipse(3.1, cy, 0.137, 0.137)
+    d.ellipse(3.1, cy, 0.052, 0.052)
     d.style((245, 235, 225), None)
-    d.ellipse(3.14, cy + 0.04, 0.06, 0.05)
+    d.ellipse(3.115, cy + 0.015, 0.023, 0.019)
     d.label(2.45, 1.0, "our Moon", 11)
     d.label(3.1, 1.0, "Pluto", 11, True)
     d.label(2.8, 1.2, "Pluto is smaller", 11)

@@ -109,7 +109,7 @@ PAGES = [
           "across the world within about the last 100,000 years."),
         P("Birds are living dinosaurs (page 2); the quiz asks about T. rex, which page 2 names. "
           "The clock, page 2 and the timeline mean the first four-legged animals, 360 million "
-          "years ago (10:07 pm); plants and small animals reached land from about 470 million "
+          "years ago (10:05 pm); plants and small animals reached land from about 470 million "
           "years ago."),
     ]),
 ]

@@ -43,7 +43,8 @@ PAGES = [
     key(2, "Going round: orbits", [
         Diagram(dss.moving_and_pulled, 3.3, 1.55),
         P("An **orbit** is the path of one thing going round another."),
-        P("The **Moon** orbits the Earth. It goes round once in about **27 days**."),
+        P("The **Moon** orbits the Earth. It goes round once in about **27 days**. (From one "
+          "new Moon to the next takes a little longer, about 29\u00bd days.)"),
         P("The **Earth** orbits the Sun. One trip round takes a **year**: about "
           "**365\u00bc days**."),
         Col,
@@ -87,8 +88,8 @@ PAGES = [
           "sixth of the Earth's (1.6 against 9.8 m/s\u00b2)."),
         Col,
         P("An orbit is a fall that never lands: a body moving sideways fast enough falls round "
-          "the larger body instead of onto it. Johannes Kepler found (1609) that orbits are "
-          "ellipses and that planets further out move more slowly. The Earth is about 147 "
+          "the larger body instead of onto it. Johannes Kepler found that orbits are "
+          "ellipses (1609) and that planets further out move more slowly (1619). The Earth is about 147 "
           "million km from the Sun in early January and 152 million km in early July, so the "
           "seasons come from the tilt of the Earth's axis, not from distance."),
         P("The Moon orbits the Earth in 27.3 days; its phases repeat every 29.5 days because "

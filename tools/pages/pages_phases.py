@@ -60,9 +60,10 @@ PAGES = [
         Col,
         P("Everyone on the Earth sees the **same phase** on the same night, just turned round."),
         H("A Moon diary"),
-        P("On every clear evening for a month, draw the Moon's shape and write the date. Do it "
+        P("On every clear day for a month, draw the Moon's shape and write the date. Do it "
           "**with an adult**."),
-        P("Can you see it wax to full Moon and then wane?"),
+        P("Before full Moon, look in the evening. After full Moon it rises later each night, so "
+          "look in the morning. Can you see it wax and then wane?"),
         Box(Small("**Never look at the Sun**, even when you look for the Moon in the daytime. It "
                   "can badly hurt your eyes.")),
     ]),
@@ -86,8 +87,9 @@ PAGES = [
           "half disc. The Earth's shadow plays no part: it reaches the Moon only in a lunar "
           "eclipse, at some full Moons."),
         P("People south of the Equator see the Moon turned round, so a waxing Moon is lit on the "
-          "left there and on the right in the north. The phase is the same for everyone on the "
-          "same night."),
+          "left there and on the right in the north. Near the Equator a crescent often lies on its "
+          "back like a bowl, lit from below. The phase is the same for everyone on the same "
+          "night."),
         H("The pages and the quiz"),
         P("Page 1 teaches moonlight, the lit half and the cycle (quiz 1 to 4); page 2 the names "
           "and the order (5 to 8, 10, the ordering activity); page 3 the hemispheres (9)."),
@@ -104,7 +106,8 @@ PAGES = [
           "at arm's length and turns slowly round, facing it, near a lamp. The lit part grows "
           "and shrinks. **Safety:** the bulb gets hot; do not look into it; keep the floor "
           "clear."),
-        B("**Moon diary:** draw the Moon on each clear evening for a month, with an adult."),
+        B("**Moon diary:** draw the Moon on each clear day for a month, with an adult: in the "
+          "evening while it waxes, in the morning after full Moon, when it rises late at night."),
         PrintOnly(Diagram(dp.month, 3.2, 2.2)),
         Col,
         H("Quiz answers"),

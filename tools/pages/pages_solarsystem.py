@@ -40,7 +40,8 @@ PAGES = [
         P("From the Sun: **Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune**."),
         P("The Earth is the **third** planet. It is about **150 million km** from the Sun."),
         P("Planets do not make their own light. They shine because **sunlight** falls on them."),
-        P("The Sun and its planets formed together, about **4.6 billion years** ago."),
+        P("The Sun and its planets formed together, about **4.6 billion years** ago. A billion "
+          "is a thousand million."),
         Box(NOT_TO_SCALE),
     ]),
     key(2, "Rocky planets and giant planets", [
@@ -86,18 +87,19 @@ PAGES = [
         B("Know that pictures of the Solar System are not to scale, and what a scale model shows."),
         H("Background"),
         P("The Solar System formed about 4.6 billion years ago from a collapsing cloud of gas and "
-          "dust. The Sun holds about 99.8% of its mass, and its gravity holds the planets in their "
+          "dust; the Earth finished forming within about 100 million years, so \u2018Life on "
+          "Earth\u2019 gives its age as about 4,500 million years. The Sun holds about 99.8% of its mass, and its gravity holds the planets in their "
           "orbits. Mercury orbits about 58 million km from the Sun, the Earth about 150 million km, "
           "Neptune about 4.5 billion km (30 times further than the Earth)."),
         Col,
         P("In 2006 the International Astronomical Union defined a planet as a body that orbits "
           "the Sun, is massive enough to be round, and has cleared its orbit of other bodies. Pluto "
           "(2,377 km across, smaller than the Moon's 3,475 km) meets the first two only: it is a "
-          "dwarf planet in the Kuiper Belt, as are Eris, Haumea, Makemake and Ceres, the largest "
-          "body of the asteroid belt."),
+          "dwarf planet in the Kuiper Belt beyond Neptune. The other dwarf planets are Eris, Haumea "
+          "and Makemake, also beyond Neptune, and Ceres, the largest body of the asteroid belt."),
         P("Jupiter is 11 times as wide as the Earth; Saturn, Uranus and Neptune 9, 4 and 4 "
           "times. Moon counts change as telescopes find small, distant moons: by 2026 at least 274 "
-          "had been confirmed round Saturn, 95 round Jupiter, 28 round Uranus and 16 round Neptune."),
+          "had been confirmed round Saturn, 95 round Jupiter, 29 round Uranus and 16 round Neptune."),
         PrintOnly(Diagram(dss.sizes_to_scale, 3.3, 1.35)),
     ]),
     notes(2, "The Solar System: activities and answers", [
