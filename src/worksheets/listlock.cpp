@@ -93,8 +93,11 @@ ListLock::Attempt ListLock::attempt() {
         fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0664);
         if (fd < 0 && errno == EEXIST)
             return Attempt::Again; // another writer made it a moment ago
-        if (fd >= 0)
-            ::fchmod(fd, 0664); // the umask must not keep the other teachers out
+        if (fd < 0) {              // a folder that cannot be written
+            reason_ = writeFailureReason(errno, path_);
+            return Attempt::Failed;
+        }
+        ::fchmod(fd, 0664); // the umask must not keep the other teachers out
     }
     if (fd < 0) {
         // A folder, a link or a file no one may open cannot be a lock.

@@ -142,6 +142,27 @@ private slots:
         QVERIFY(!seen.iconOnAButton);
     }
 
+    // A question whose buttons name the answers; the second is the default.
+    void askAnswers_data() {
+        QTest::addColumn<QList<Qt::Key>>("pressed");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Enter stays") << QList<Qt::Key>{Qt::Key_Return} << false;
+        QTest::newRow("Escape stays") << QList<Qt::Key>{Qt::Key_Escape} << false;
+        QTest::newRow("Enter on Leave") << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Return} << true;
+    }
+    void askAnswers() {
+        QFETCH(QList<Qt::Key>, pressed);
+        QFETCH(bool, answer);
+        Seen seen;
+        answerWhenShown(seen, keys(pressed));
+        const QString question = QStringLiteral("Leave without saving your worksheet?");
+        QCOMPARE(platform::QtMessages().ask(question, QStringLiteral("Leave"),
+                                            QStringLiteral("Stay"), QString()),
+                 answer);
+        QVERIFY(seen.closedByAnswer);
+        QCOMPARE(seen.buttons, (QStringList{"Leave", "Stay"}));
+    }
+
     // A screen reader meets the box as an alert carrying its title and words.
     void readAsAnAlert() {
         MessageDialog box(QStringLiteral("Corvella"), kNotReady, MessageDialog::Buttons::Ok);

@@ -210,6 +210,10 @@ private slots:
         QVERIFY(readOnly.makeReadOnly());
         platform::setContentRoot(readOnly.path());
         QCOMPARE(worksheetsFolder(), userFolder);
+        // Saving there anyway says why it cannot.
+        QCOMPARE(saveWorksheet(readOnly.path() + "/multiple", testenv::sampleQuestionSet("Rocks"))
+                     .reason,
+                 QStringLiteral("The worksheets folder cannot be written."));
         platform::setContentRoot(QString());
     }
 };
