@@ -15,7 +15,10 @@ packages=(build-essential cmake ninja-build pkg-config
           # the checks of the media tools' drawings
           python3-numpy python3-pil
           # the end-to-end tests: a display, the accessibility buses, a print server
-          xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib cups poppler-utils xdotool)
+          xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0 python3-xlib cups poppler-utils xdotool
+          # and the sound servers they record, with what compares the recordings
+          pipewire pipewire-pulse wireplumber pulseaudio pulseaudio-utils
+          python3-scipy)
 # Making and checking the Debian package.
 packaging=(dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils)
 # The sanitizer build of the tests and the fuzzing targets (the runtimes,

@@ -102,6 +102,16 @@ MessageDialog::MessageDialog(const QString& title, const QString& text, Buttons 
     ok_->setFocus();
 }
 
+void MessageDialog::setChoices(const QString& accept, const QString& reject) {
+    if (!cancel_)
+        return;
+    ok_->setText(accept);
+    cancel_->setText(reject);
+    ok_->setDefault(false);
+    cancel_->setDefault(true);
+    cancel_->setFocus();
+}
+
 QString MessageDialog::text() const {
     return text_->text();
 }

@@ -22,6 +22,9 @@ public:
                   QWidget* parent = nullptr);
 
     QString text() const;
+    // Names the two buttons of an OK and Cancel box by their answers; the
+    // second becomes the default, so that Enter chooses it too.
+    void setChoices(const QString& accept, const QString& reject);
     QLabel* textLabel() const { return text_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; } // null for an OK-only box

@@ -12,11 +12,6 @@ namespace platform {
 
 namespace {
 
-// The largest picture a screen shows is 794 by 524 pixels; the budget is
-// eight times the whole window's area, and refuses a small file that
-// declares a huge picture before anything is decoded.
-constexpr qint64 kMaxPicturePixels = 2048 * 2048;
-
 // Placeable metafiles start with their key; plain ones with a header of 9
 // words, in memory (1) or on disk (2).
 bool startsLikeMetafile(const QByteArray& head) {
@@ -31,6 +26,10 @@ QByteArray fileHead(const QString& file) {
 }
 
 } // namespace
+
+bool fitsPictureBudget(const QSize& declared) {
+    return !declared.isEmpty() && qint64(declared.width()) * declared.height() <= kMaxPicturePixels;
+}
 
 Picture Picture::load(const QString& contentPath) {
     Picture picture;
@@ -47,8 +46,7 @@ Picture Picture::load(const QString& contentPath) {
     static const QList<QByteArray> kFormats = {"jpeg", "bmp", "gif"};
     if (!kFormats.contains(reader.format()))
         return picture;
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+    if (!fitsPictureBudget(reader.size()))
         return picture;
     picture.image_ = reader.read();
     return picture;

@@ -6,6 +6,7 @@
 // picture.
 
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <memory>
@@ -17,6 +18,16 @@ class Document;
 }
 
 namespace platform {
+
+// The largest picture a screen shows is 794 by 524 pixels; the budget is
+// eight times the whole window's area, and refuses a small file that
+// declares a huge picture before anything is decoded.
+inline constexpr qint64 kMaxPicturePixels = 2048 * 2048;
+
+// Whether a raster picture of the declared size may be decoded: a size with
+// pixels, within the budget. Computed in 64 bits, so that any size a file
+// can declare (up to 65535 by 65535, or more) is judged right.
+bool fitsPictureBudget(const QSize& declared);
 
 class Picture {
 public:

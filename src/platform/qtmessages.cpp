@@ -26,4 +26,12 @@ bool QtMessages::okCancel(const QString& text, const QString& title) {
     return box.exec() == QDialog::Accepted;
 }
 
+bool QtMessages::ask(const QString& text, const QString& accept, const QString& reject,
+                     const QString& title) {
+    MessageDialog box(titleOr(title), text, MessageDialog::Buttons::OkCancel,
+                      QApplication::activeWindow());
+    box.setChoices(accept, reject);
+    return box.exec() == QDialog::Accepted;
+}
+
 } // namespace platform

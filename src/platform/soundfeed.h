@@ -33,8 +33,8 @@ private:
 
     std::shared_ptr<const DecodedSound> sound_;
     qint64 position_ = 0;
-    const int frameBytes_;
-    const qint64 trailingSilence_;
+    int frameBytes_;
+    qint64 trailingSilence_;
 };
 
 } // namespace platform

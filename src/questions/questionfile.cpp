@@ -2,10 +2,10 @@
 #include "questions/questionfile.h"
 
 #include "questions/fields.h"
+#include "questions/plainfile.h"
 #include "questions/safewrite.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <array>
 
@@ -50,10 +50,24 @@ QString correctOptionError(int question, const QString& field) {
         .arg(field);
 }
 
-std::optional<QString> wrongCorrectOption(const common::QuestionSet& set) {
+std::optional<QString> unwritableSet(const common::QuestionSet& set) {
+    const auto outside = [](const QString& text) {
+        const std::optional<QString> c = characterOutsideCodePage(text);
+        if (c)
+            return std::optional<QString>(
+                QStringLiteral("\"%1\" cannot be stored in a question file.").arg(*c));
+        return std::optional<QString>();
+    };
+    if (auto error = outside(set.title))
+        return error;
     for (int n = 1; n <= kQuestionCount; ++n) {
         if (correctOption(set.rightAnswer[n]).isEmpty())
             return correctOptionError(n, set.rightAnswer[n]);
+        for (const QString* text : {&set.questionText[n], &set.optionA[n], &set.optionB[n],
+                                    &set.optionC[n], &set.optionD[n]}) {
+            if (auto error = outside(*text))
+                return error;
+        }
     }
     return std::nullopt;
 }
@@ -79,6 +93,14 @@ QByteArray encodeWindows1252(const QString& text) {
     for (const char32_t c : text.toUcs4())
         bytes.append(encodeCodePoint(c));
     return bytes;
+}
+
+std::optional<QString> characterOutsideCodePage(const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        if (c != U'?' && encodeCodePoint(c) == '?')
+            return QString::fromUcs4(&c, 1);
+    }
+    return std::nullopt;
 }
 
 QString encodeCommas(const QString& text) {
@@ -162,7 +184,7 @@ QByteArray questionSetBytes(const common::QuestionSet& set) {
 }
 
 std::optional<QString> writeQuestionSet(const QString& path, const common::QuestionSet& set) {
-    if (auto error = wrongCorrectOption(set))
+    if (auto error = unwritableSet(set))
         return error;
     return replaceFile(path, questionSetBytes(set));
 }
@@ -187,11 +209,17 @@ std::optional<QString> loadQuestionSet(QIODevice& file) {
 }
 
 QuestionFileLoad loadQuestionFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (QFileInfo::exists(path))
-            return {QuestionFileLoad::Outcome::CannotBeRead, file.errorString()};
+    QFile file;
+    const PlainFileOpen opened = openPlainFile(file, path);
+    switch (opened.outcome) {
+    case PlainFileOpen::Outcome::Opened:
+        break;
+    case PlainFileOpen::Outcome::NotFound:
         return {QuestionFileLoad::Outcome::NotFound, QString()};
+    case PlainFileOpen::Outcome::NotAFile:
+        return {QuestionFileLoad::Outcome::CannotBeRead, QStringLiteral("it is not a plain file")};
+    case PlainFileOpen::Outcome::Failed:
+        return {QuestionFileLoad::Outcome::CannotBeRead, opened.error};
     }
     if (std::optional<QString> error = loadQuestionSet(file))
         return {QuestionFileLoad::Outcome::Damaged, *error};

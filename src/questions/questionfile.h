@@ -30,6 +30,8 @@ constexpr int kQuestionFileLines = 72;
 // characters outside the code page are written as "?".
 QString decodeWindows1252(const QByteArray& bytes);
 QByteArray encodeWindows1252(const QString& text);
+// The first character of the text that Windows-1252 cannot hold, or nothing.
+std::optional<QString> characterOutsideCodePage(const QString& text);
 
 // Texts may hold commas, which would end a field, so each "," is stored as
 // "&". Reading turns every "&" back into ",", also one typed as "&".
@@ -52,8 +54,9 @@ QByteArray questionSetBytes(const common::QuestionSet& set);
 
 // Writes the file beside the old one and replaces it only when complete, so
 // a failure (a full disk, a crash) leaves any old file as it was. A set whose
-// right answer is not "1" to "4" is not written, since it could not be read
-// back. Returns an error message, or nothing on success.
+// right answer is not "1" to "4", or with a character outside the code page,
+// is not written, since it could not be read back as it was. Returns an
+// error message, or nothing on success.
 std::optional<QString> writeQuestionSet(const QString& path, const common::QuestionSet& set);
 
 // Loads the set from an open file into the shared question set. On failure

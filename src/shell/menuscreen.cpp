@@ -121,7 +121,8 @@ void MenuScreen::onLoad() {
 
 void MenuScreen::onWorksheetListTick() {
     worksheetListTimer->stop();
-    if (worksheets::readListedWorksheets())
+    worksheetListRead = worksheets::readListedWorksheets();
+    if (worksheetListRead)
         earthRiseTimer->start();
 }
 
@@ -149,8 +150,12 @@ bool menuScreenLoaded() {
 namespace common {
 
 void returnToMenu() {
-    shell::menuScreen().earthRiseTimer->start();
-    shell::menuScreen().showScreen();
+    shell::MenuScreen& menu = shell::menuScreen();
+    // As at the menu's start: the animation runs once the list was read (a
+    // freshly loaded menu starts it when it has read the list).
+    if (menu.worksheetListRead)
+        menu.earthRiseTimer->start();
+    menu.showScreen();
 }
 
 } // namespace common

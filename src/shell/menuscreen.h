@@ -30,6 +30,9 @@ public:
     QRadioButton* soundOffOption;
     QTimer* worksheetListTimer; // reads the worksheet list once the menu is up
     QTimer* earthRiseTimer;
+    // Whether the worksheet list was read whole at the start; the animation
+    // runs only then.
+    bool worksheetListRead = false;
     QMap<MenuItem, platform::TextLabel*> menuItems;
 
     void onMenuItemClicked(MenuItem item);

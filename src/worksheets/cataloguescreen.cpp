@@ -7,6 +7,7 @@
 #include "common/sound.h"
 #include "common/style.h"
 #include "platform/choicelook.h"
+#include "platform/responsivewait.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -19,6 +20,10 @@
 #include "worksheets/worksheetsfolder.h"
 
 #include <QCheckBox>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+#include <utility>
 
 namespace worksheets {
 
@@ -126,6 +131,18 @@ void CatalogueScreen::onLoad() {
     }
     state().cataloguePage = 0;
     showPage();
+    listFresh_ = true;
+}
+
+void CatalogueScreen::showEvent(QShowEvent* event) {
+    Screen::showEvent(event);
+    if (std::exchange(listFresh_, false))
+        return;
+    readListedWorksheets();
+    // The page shown stays, unless the list no longer reaches it.
+    const int lastPage = std::max(0, state().worksheetCount - 1) / kTitlesPerPage;
+    state().cataloguePage = std::min({state().cataloguePage, lastPage, kLastCataloguePage});
+    showPage();
 }
 
 void CatalogueScreen::showPage() {
@@ -148,6 +165,8 @@ void CatalogueScreen::fillSlots(int shown) {
 }
 
 void CatalogueScreen::onPageButtonClicked(PageButton button) {
+    if (deleting_)
+        return;
     const int step = button == PageButton::Next ? 1 : -1;
     state().cataloguePage = std::clamp(state().cataloguePage + step, 0, kLastCataloguePage);
     showPage();
@@ -155,14 +174,22 @@ void CatalogueScreen::onPageButtonClicked(PageButton button) {
 }
 
 void CatalogueScreen::onExitClicked() {
+    if (deleting_)
+        return;
     common::playSound(QStringLiteral("wav\\click.wav"));
     common::returnToMenu();
     unload();
 }
 
 void CatalogueScreen::onTitleClicked(int slot) {
+    if (deleting_)
+        return;
     common::playSound(QStringLiteral("wav\\click.wav"));
     const QString title = titleSlots[std::size_t(slot)]->caption();
+    if (!titleNamesWorksheetFile(title)) {
+        showCorrupted(QStringLiteral("Its title in the list cannot name a worksheet's file."));
+        return;
+    }
     // Every action, deleting too, first loads the worksheet.
     const QuestionFileLoad load = loadQuestionFile(worksheetFilePath(folder_, title));
     switch (load.outcome) {
@@ -195,6 +222,14 @@ void CatalogueScreen::editWorksheet() {
         showCorrupted();
         return;
     }
+    // A file edited by hand may hold more than the boxes take: the teacher
+    // hears of it before the texts are cut, since saving keeps them cut.
+    const QStringList overlong = overlongTexts(*entries);
+    if (!overlong.isEmpty())
+        platform::messages().ok(
+            QStringLiteral("Some texts of this worksheet are longer than the wizard's boxes and "
+                           "will be cut short: %1. Saving keeps them as the boxes show them.")
+                .arg(overlong.join(QStringLiteral("; "))));
     WizardScreen& wizard = wizardScreen();
     wizard.showEntries(*entries);
     wizard.showScreen();
@@ -214,7 +249,12 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
     if (!platform::messages().okCancel(question, QStringLiteral(" ")))
         return;
     state().titleBeingDeleted = title;
-    const WorksheetList::Change change = WorksheetList(folder_).remove(title);
+    WorksheetList::Change change;
+    {
+        const QScopedValueRollback<bool> busy(deleting_, true);
+        platform::ResponsiveWait wait;
+        change = WorksheetList(folder_, [&wait](int ms) { wait.pause(ms); }).remove(title);
+    }
     if (change.outcome == WorksheetList::Outcome::Failed) {
         showCorrupted(change.error);
         return;

@@ -38,6 +38,9 @@ public:
 
 protected:
     void onLoad() override;
+    // Back in front (after the wizard or a quiz): the list as it is on the
+    // disk now, which a save or another teacher may have changed.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void showPage();
@@ -51,6 +54,8 @@ private:
     void showCorrupted(const QString& reason = QString());
 
     QString folder_;
+    bool listFresh_ = false; // read by the load, for the first showing
+    bool deleting_ = false;  // a deletion waits for the list: clicks wait too
 };
 
 CatalogueScreen& catalogueScreen();

@@ -6,6 +6,7 @@
 #include "common/style.h"
 #include "platform/choicelook.h"
 #include "platform/fonts.h"
+#include "platform/responsivewait.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
 #include "platform/textlabel.h"
@@ -14,7 +15,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QtDebug>
+#include <QScopedValueRollback>
 
 namespace worksheets {
 
@@ -164,11 +165,19 @@ void WizardScreen::showEntries(const WorksheetEntries& entries) {
         optionBoxes[box]->setText(entries.options[box]);
         rightOptionTicks[box]->setChecked(entries.ticks[box]);
     }
+    kept_ = this->entries();
 }
 
 void WizardScreen::onButtonClicked(WizardButton button) {
+    if (saving_)
+        return;
     switch (button) {
     case WizardButton::Exit:
+        // A worksheet is fifty boxes of typing: not lost without asking.
+        if (entries() != kept_ &&
+            !platform::messages().ask(QStringLiteral("Leave without saving your worksheet?"),
+                                      QStringLiteral("Leave"), QStringLiteral("Stay")))
+            break;
         unload();
         break;
     case WizardButton::SaveWorksheet:
@@ -184,13 +193,18 @@ void WizardScreen::saveWorksheet() {
         platform::messages().ok(*problem);
         return;
     }
-    const SaveOutcome outcome =
-        worksheets::saveWorksheet(preparedWorksheetsFolder(), questionSetOf(typed));
-    if (!outcome.saved)
-        qWarning("The worksheet \"%s\" was not saved: %s", qPrintable(typed.title),
-                 qPrintable(outcome.error));
-    platform::messages().ok(
-        QString::fromLatin1(outcome.saved ? kWorksheetSaved : kWorksheetSaveProblem));
+    // Another teacher's save may hold the list for a moment: the screen
+    // keeps painting meanwhile, and clicks wait until this save is done.
+    SaveOutcome outcome;
+    {
+        const QScopedValueRollback<bool> busy(saving_, true);
+        platform::ResponsiveWait wait;
+        outcome = worksheets::saveWorksheet(preparedWorksheetsFolder(), questionSetOf(typed),
+                                            [&wait](int ms) { wait.pause(ms); });
+    }
+    if (outcome.saved)
+        kept_ = typed;
+    platform::messages().ok(saveMessage(outcome));
 }
 
 WizardScreen& wizardScreen() {

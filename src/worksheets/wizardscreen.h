@@ -39,6 +39,7 @@ public:
     // What the boxes and ticks hold now.
     WorksheetEntries entries() const;
     // Fills the boxes and ticks, as the catalogue does to edit a worksheet.
+    // Texts longer than their boxes are cut to fit.
     void showEntries(const WorksheetEntries& entries);
 
     void onButtonClicked(WizardButton button);
@@ -51,6 +52,11 @@ private:
                       double points, int maxLength);
     void addQuestionBlock(int q);
     void saveWorksheet();
+
+    // What was last loaded or saved: Exit asks before it loses anything else.
+    WorksheetEntries kept_;
+    // A save is waiting for the list: further clicks wait for it.
+    bool saving_ = false;
 };
 
 WizardScreen& wizardScreen();

@@ -2,8 +2,7 @@
 #include "worksheets/worksheetentries.h"
 
 #include "questions/questionfile.h"
-
-#include <QStringList>
+#include "worksheets/worksheetlist.h"
 
 namespace worksheets {
 namespace {
@@ -26,6 +25,24 @@ bool isDeviceName(const QString& title) {
     return devices.contains(base);
 }
 
+// A character of the question's texts that the file's code page cannot hold,
+// which would be written as "?" and lost.
+std::optional<QString> unstorableText(const WorksheetEntries& entries, int q) {
+    const auto refusal = [](const QString& where, const QString& c) {
+        return QStringLiteral("%1 contains \"%2\", which a worksheet cannot store. Please "
+                              "change it.")
+            .arg(where, c);
+    };
+    const QString question = QStringLiteral("Question %1").arg(q + 1);
+    if (auto c = characterOutsideCodePage(entries.questions[q]))
+        return refusal(question, *c);
+    for (int k = 0; k < kOptionsPerQuestion; ++k) {
+        if (auto c = characterOutsideCodePage(entries.options[kOptionsPerQuestion * q + k]))
+            return refusal(question + QStringLiteral(", option ") + QChar(u'A' + k), *c);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> titleProblem(const QString& title) {
@@ -36,7 +53,7 @@ std::optional<QString> titleProblem(const QString& title) {
         if (c.unicode() < 0x20 || c == QChar(0x7F))
             return QStringLiteral("Your worksheet title cannot contain a tab or another "
                                   "invisible character. Please change the title.");
-        if (forbidden.contains(c) || encodeWindows1252(c) == "?")
+        if (forbidden.contains(c) || characterOutsideCodePage(c))
             return QStringLiteral("Your worksheet title cannot contain the character \"%1\". "
                                   "Please change the title.")
                 .arg(c);
@@ -47,6 +64,10 @@ std::optional<QString> titleProblem(const QString& title) {
     if (title.back() == u' ' || title.back() == u'.')
         return QStringLiteral("Your worksheet title cannot end with a space or a full stop. "
                               "Please change the title.");
+    if (title.compare(QLatin1String(kListTitle), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Your worksheet title cannot be \"%1\": the list of worksheets "
+                              "is kept under that name. Please choose another title.")
+            .arg(title);
     if (isDeviceName(title))
         return QStringLiteral("Your worksheet title cannot be \"%1\": computers keep that name "
                               "for themselves. Please choose another title.")
@@ -76,6 +97,8 @@ std::optional<QString> entriesProblem(const WorksheetEntries& entries) {
         if (ticked > 1)
             return questionMessage("You have ticked more than one correct answer for Question",
                                    question);
+        if (auto problem = unstorableText(entries, q))
+            return problem;
     }
     return std::nullopt;
 }
@@ -97,6 +120,22 @@ common::QuestionSet questionSetOf(const WorksheetEntries& entries) {
         }
     }
     return set;
+}
+
+QStringList overlongTexts(const WorksheetEntries& entries) {
+    QStringList overlong;
+    if (entries.title.size() > kTitleMaxLength)
+        overlong << QStringLiteral("the title");
+    for (int q = 0; q < 10; ++q) {
+        const QString question = QStringLiteral("Question %1").arg(q + 1);
+        if (entries.questions[q].size() > kQuestionMaxLength)
+            overlong << question;
+        for (int k = 0; k < kOptionsPerQuestion; ++k) {
+            if (entries.options[kOptionsPerQuestion * q + k].size() > kOptionMaxLength)
+                overlong << question + QStringLiteral(", option ") + QChar(u'A' + k);
+        }
+    }
+    return overlong;
 }
 
 std::optional<WorksheetEntries> entriesOf(const common::QuestionSet& set) {

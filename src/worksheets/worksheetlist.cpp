@@ -2,41 +2,17 @@
 #include "worksheets/worksheetlist.h"
 
 #include "questions/fields.h"
+#include "questions/plainfile.h"
 #include "questions/questionfile.h"
 #include "questions/safewrite.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
-#include <QRandomGenerator>
-#include <QThread>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace worksheets {
-namespace {
-
-// How long a teacher's save waits for another one to finish with the list.
-constexpr int kLockWaitMs = 10000;
-
-// A lock left by a writer on another machine that died; a dead writer on
-// this machine is recognised at once.
-constexpr int kStaleLockMs = 30000;
-
-// Short waits with some spread, so that two writers do not keep meeting.
-bool lockList(QLockFile& lock) {
-    lock.setStaleLockTime(kStaleLockMs);
-    QElapsedTimer waited;
-    waited.start();
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || waited.hasExpired(kLockWaitMs))
-            return false;
-        QThread::msleep(2 + QRandomGenerator::global()->bounded(8));
-    }
-    return true;
-}
-
-} // namespace
-
 WorksheetTitles readWorksheetTitles(QIODevice& file) {
     WorksheetTitles list;
     const TextEncoding encoding = readEncodingMark(file);
@@ -46,15 +22,18 @@ WorksheetTitles readWorksheetTitles(QIODevice& file) {
         return list;
     bool isNumber = false;
     const int count = field.trimmed().toInt(&isNumber);
-    if (!isNumber || count < 0 || count > kMaxWorksheets)
+    if (!isNumber || count < 0)
         return list;
-    list.titles.reserve(count);
-    for (int i = 0; i < count; ++i) {
+    // Of a list longer than the program keeps, the first titles are shown;
+    // it stays incomplete, so that it is never written back shortened.
+    const int kept = std::min(count, kMaxWorksheets);
+    list.titles.reserve(kept);
+    for (int i = 0; i < kept; ++i) {
         if (readField(file, field, encoding) != FieldRead::Read)
             return list;
         list.titles << field;
     }
-    list.complete = true;
+    list.complete = count == kept;
     return list;
 }
 
@@ -67,31 +46,36 @@ QByteArray worksheetListBytes(const QStringList& titles, TextEncoding encoding) 
     return bytes;
 }
 
-WorksheetList::WorksheetList(const QString& folder) : folder_(folder) {}
+WorksheetList::WorksheetList(const QString& folder, ListLock::Pause pause)
+    : folder_(folder), pause_(std::move(pause)) {}
 
 QString WorksheetList::path() const {
-    return QDir(folder_).filePath(QStringLiteral("track.txt"));
+    return QDir(folder_).filePath(QLatin1String(kListTitle) + QStringLiteral(".txt"));
 }
 
 WorksheetTitles WorksheetList::read() const {
-    QFile file(path());
-    // Read straight from the file: a damaged list is never held whole.
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    // Read straight from the file: a damaged list is never held whole. A
+    // pipe or a folder in its place reads as a list that cannot be read.
+    if (openPlainFile(file, path()).outcome != PlainFileOpen::Outcome::Opened)
         return {};
     return readWorksheetTitles(file);
 }
 
-WorksheetList::Change WorksheetList::change(const std::function<Outcome(QStringList&)>& edit) {
+WorksheetList::Change WorksheetList::change(const std::function<Outcome(QStringList&)>& edit,
+                                            const BeforeWriting& before) {
     Change result;
-    QLockFile lock(QDir(folder_).filePath(QStringLiteral("track.lock")));
-    if (!lockList(lock)) {
-        result.error =
-            QStringLiteral("The worksheet list is in use or its folder cannot be written.");
+    ListLock lock(folder_, pause_);
+    if (lock.take() != ListLock::Outcome::Taken) {
+        result.error = lock.reason();
         return result;
     }
+    // No one else writes now: what a killed writer left is removed.
+    removeLeftovers(folder_);
     // Read again under the lock: another teacher may have changed it since.
+    const bool exists = QFileInfo::exists(path());
     WorksheetTitles current;
-    if (QFile::exists(path())) {
+    if (exists) {
         current = read();
         if (!current.complete) {
             // Writing back what could be read would lose the rest.
@@ -101,39 +85,59 @@ WorksheetList::Change WorksheetList::change(const std::function<Outcome(QStringL
     }
     result.titles = current.titles;
     result.outcome = edit(result.titles);
-    if (result.outcome == Outcome::Changed || !QFile::exists(path())) {
-        if (auto error = replaceFile(path(), worksheetListBytes(result.titles, current.encoding))) {
-            result.outcome = Outcome::Failed;
-            result.titles = current.titles;
-            result.error = *error;
-        }
+    const auto fail = [&](const QString& error) {
+        result.outcome = Outcome::Failed;
+        result.titles = current.titles;
+        result.error = error;
+        return result;
+    };
+    if (result.outcome == Outcome::Full)
+        return result;
+    if (before) {
+        if (std::optional<QString> error = before())
+            return fail(*error);
+    }
+    if (result.outcome == Outcome::Changed || !exists) {
+        if (auto error = replaceFile(path(), worksheetListBytes(result.titles, current.encoding)))
+            return fail(*error);
     }
     return result;
 }
 
-WorksheetList::Change WorksheetList::add(const QString& title) {
-    return change([&title](QStringList& titles) {
-        if (titles.contains(title))
-            return Outcome::Unchanged;
-        if (titles.size() >= kMaxWorksheets)
-            return Outcome::Full;
-        titles << title;
-        return Outcome::Changed;
-    });
+WorksheetList::Change WorksheetList::add(const QString& title, const BeforeWriting& before) {
+    return change(
+        [&title](QStringList& titles) {
+            if (titles.contains(title))
+                return Outcome::Unchanged;
+            if (titles.size() >= kMaxWorksheets)
+                return Outcome::Full;
+            titles << title;
+            return Outcome::Changed;
+        },
+        before);
 }
 
 WorksheetList::Change WorksheetList::remove(const QString& title) {
-    return change([&title](QStringList& titles) {
-        const qsizetype at = titles.lastIndexOf(title);
-        if (at < 0)
-            return Outcome::Unchanged;
-        titles.removeAt(at);
-        return Outcome::Changed;
-    });
+    return change(
+        [&title](QStringList& titles) {
+            const qsizetype at = titles.lastIndexOf(title);
+            if (at < 0)
+                return Outcome::Unchanged;
+            titles.removeAt(at);
+            return Outcome::Changed;
+        },
+        {});
 }
 
 WorksheetList::Change WorksheetList::create() {
-    return change([](QStringList&) { return Outcome::Unchanged; });
+    Change result;
+    result.outcome = Outcome::Unchanged;
+    // Put in place only where no list is: a teacher's list made meanwhile stays.
+    if (auto error = createFile(path(), worksheetListBytes({}))) {
+        result.outcome = Outcome::Failed;
+        result.error = *error;
+    }
+    return result;
 }
 
 } // namespace worksheets

@@ -7,20 +7,26 @@
 // in the order they were first saved.
 //
 // Several teachers may share one folder, so every change holds the lock
-// file "track.lock" around its read-change-write and reads the list again
-// under it; the list is replaced whole, never rewritten in place.
+// (ListLock) around its read-change-write and reads the list again under
+// it; the list is replaced whole, never rewritten in place.
 
 #include "questions/fields.h"
+#include "worksheets/listlock.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QIODevice;
 
 namespace worksheets {
 
 constexpr int kMaxWorksheets = 1000;
+
+// The list's file is "track.txt", which a worksheet titled so would take:
+// no worksheet may have this title, in any letter case.
+inline constexpr char kListTitle[] = "track";
 
 struct WorksheetTitles {
     QStringList titles;    // as many as could be read
@@ -31,9 +37,9 @@ struct WorksheetTitles {
 };
 
 // Reads a list from the device's current position (UTF-8 after a
-// byte-order mark). A count that is not a whole number from 0 to 1000, a
-// line longer than kMaxLineBytes or fewer titles than the count leave the
-// list incomplete.
+// byte-order mark). A count that is not a whole number from 0, a count over
+// 1000 (its first 1000 titles are read), a line longer than kMaxLineBytes or
+// fewer titles than the count leave the list incomplete.
 WorksheetTitles readWorksheetTitles(QIODevice& file);
 // The exact bytes of a list file.
 QByteArray worksheetListBytes(const QStringList& titles,
@@ -41,34 +47,41 @@ QByteArray worksheetListBytes(const QStringList& titles,
 
 class WorksheetList {
 public:
-    explicit WorksheetList(const QString& folder);
+    // `pause` is how a change waits for the lock (see ListLock).
+    explicit WorksheetList(const QString& folder, ListLock::Pause pause = {});
 
     QString path() const;
 
-    // Reads the list as it is; a missing file reads as incomplete.
+    // Reads the list as it is; a missing file, or anything but a plain
+    // file, reads as incomplete.
     WorksheetTitles read() const;
 
     enum class Outcome { Changed, Unchanged, Full, Failed };
     struct Change {
         Outcome outcome = Outcome::Failed;
         QStringList titles; // the list after the change
-        QString error;      // why it failed
+        QString error;      // why it failed, in words for the teacher
     };
+    // A step run under the lock once the list has taken the change, before
+    // it is written; its error (in words for the teacher) stops the change.
+    using BeforeWriting = std::function<std::optional<QString>()>;
 
     // Appends the title unless it is listed (exact comparison). A missing
-    // list is created; a full one is left as it is.
-    Change add(const QString& title);
+    // list is created; a full one is left as it is, and so is one that
+    // cannot be read (nor is `before` run then).
+    Change add(const QString& title, const BeforeWriting& before = {});
     // Removes the title's last entry; a title not listed changes nothing.
     Change remove(const QString& title);
-    // Creates an empty list when there is none.
+    // Creates an empty list when there is none, without waiting for the lock.
     Change create();
 
 private:
     // Runs one read-change-write under the lock. `edit` changes the titles
     // read and says whether they need writing.
-    Change change(const std::function<Outcome(QStringList&)>& edit);
+    Change change(const std::function<Outcome(QStringList&)>& edit, const BeforeWriting& before);
 
     QString folder_;
+    ListLock::Pause pause_;
 };
 
 } // namespace worksheets

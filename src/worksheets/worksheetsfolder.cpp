@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheets/worksheetsfolder.h"
 
+#include "common/contentfile.h"
 #include "platform/mediapaths.h"
 #include "worksheets/worksheetlist.h"
 
@@ -49,6 +50,36 @@ QString preparedWorksheetsFolder() {
 
 QString worksheetFilePath(const QString& folder, const QString& title) {
     return QDir(folder).filePath(title + QStringLiteral(".txt"));
+}
+
+bool titleNamesWorksheetFile(const QString& title) {
+    return !title.contains(u'/') && !title.contains(u'\\') && !title.contains(QChar(0)) &&
+           title != QStringLiteral("..") &&
+           title.compare(QLatin1String(kListTitle), Qt::CaseInsensitive) != 0;
+}
+
+QStringList topicSetTitlesIn(const QString& folder) {
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    if (canonicalFolder.isEmpty())
+        return {};
+    const QDir topicFiles(platform::resolveContentPath(QStringLiteral("topics")));
+    QStringList titles;
+    for (const QString& name : topicFiles.entryList({QStringLiteral("*.json")}, QDir::Files)) {
+        QString questionFile;
+        try {
+            const common::ContentFields topic(common::parseContentObject(
+                common::readContentBytes(QStringLiteral("topics\\") + name)));
+            questionFile = platform::resolveContentPath(topic.contentPath("questionFile"));
+        } catch (const common::ContentRefusal&) {
+            continue; // a topic that cannot be read has no quiz to protect
+        }
+        const QFileInfo file(questionFile);
+        const QString stem = file.fileName();
+        if (QFileInfo(file.path()).canonicalFilePath() == canonicalFolder &&
+            stem.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+            titles << stem.chopped(4);
+    }
+    return titles;
 }
 
 } // namespace worksheets

@@ -11,6 +11,7 @@
 // The topic question sets are always read from the content folder.
 
 #include <QString>
+#include <QStringList>
 
 namespace worksheets {
 
@@ -23,5 +24,16 @@ QString preparedWorksheetsFolder();
 
 // The question file of a worksheet in a folder: the title with ".txt".
 QString worksheetFilePath(const QString& folder, const QString& title);
+
+// Whether a title read from the list may name its question file: not when
+// the file would lie outside the folder (a folder separator, "..") or be the
+// list itself. Such an entry reads as damaged; other titles that older
+// versions let through (commas, leading spaces) stay usable.
+bool titleNamesWorksheetFile(const QString& title);
+
+// The titles of the topic question sets that lie in the folder, which no
+// worksheet may take: the folder is the content folder's own "multiple"
+// when that can be written (a copy run from a shared drive).
+QStringList topicSetTitlesIn(const QString& folder);
 
 } // namespace worksheets

@@ -8,7 +8,8 @@ prints, and ends every process it started by its id. CTest runs each journey
 in a process of its own, so there each journey has its own desktop too.
 
 Environment: CORVELLA_PROGRAM (the built program), CORVELLA_SOURCE_MEDIA
-(the content folder to copy); CORVELLA_E2E_KEEP=1 keeps the run folders."""
+(the content folder to copy); CORVELLA_E2E_KEEP=1 keeps the run folders;
+CORVELLA_E2E_LOG_RULES sets the program's QT_LOGGING_RULES."""
 
 import atexit
 import os
@@ -87,7 +88,7 @@ class Program:
             # Without a sound server of the journey's own, sounds are skipped
             # quietly.
             "PULSE_SERVER": sound_server or "unix:" + os.path.join(root, "no-sound-server"),
-            "QT_LOGGING_RULES": "qt.multimedia*=false",
+            "QT_LOGGING_RULES": os.environ.get("CORVELLA_E2E_LOG_RULES", "qt.multimedia*=false"),
         })
         self.log_path = os.path.join(root, "program.log")
         with open(self.log_path, "w") as log:
@@ -144,6 +145,7 @@ class Journey(unittest.TestCase):
             self.addCleanup(self.sound.stop)
             self.sound.start()
             self.recording = self.sound.recorder()
+            self.addCleanup(self.recording.save, os.path.join(self.root, "recording.wav"))
             self.addCleanup(self.recording.stop)
             self.recording.start()
 

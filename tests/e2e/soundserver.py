@@ -5,19 +5,20 @@ a null sink as the default output, and a recorder of that sink's monitor.
 Every process is started in a process group of its own and ended by its id.
 
 The recorder keeps, beside the samples, when each block of them arrived, so
-that a sample's frame number can be turned into the time it was played."""
+that a sample can be timed against the events that caused it."""
 
+import bisect
 import os
 import subprocess
 import threading
 import time
+import wave
 
 import numpy
 
 from desktop import end_process, spawn
+from listening import RATE
 from waiting import wait_until
-
-RATE = 48000  # of the recording
 SINK = "nullsink"
 KINDS = ("pipewire", "pulseaudio")
 
@@ -89,6 +90,11 @@ class SoundServer:
         result = self.pactl("get-default-sink", check=False)
         return result.stdout.strip() if result.returncode == 0 else None
 
+    def stream_count(self):
+        """How many playback streams the server has."""
+        result = self.pactl("list", "short", "sink-inputs", check=False)
+        return len(result.stdout.splitlines()) if result.returncode == 0 else 0
+
     def stop(self):
         for process in reversed(self.processes):
             end_process(process)
@@ -116,14 +122,14 @@ class Recorder:
         self.server = server
         self._data = bytearray()
         self._lock = threading.Lock()
-        self._offset = None  # the least (arrival time - recorded duration) seen
+        self._arrivals = []  # (frames recorded in all, when that block arrived)
         self.process = None
         self._thread = None
 
     def start(self, timeout=10):
         self.process = spawn(["parec", "-d", SINK + ".monitor", "--raw",
                               "--format=float32le", f"--rate={RATE}",
-                              f"--channels={self.CHANNELS}", "--latency-msec=5"],
+                              f"--channels={self.CHANNELS}", "--latency-msec=20"],
                              env=self.server.env, stdout=subprocess.PIPE,
                              stderr=subprocess.DEVNULL)
         self._thread = threading.Thread(target=self._read, daemon=True)
@@ -141,9 +147,7 @@ class Recorder:
                 return
             with self._lock:
                 self._data += block
-                start = arrived - (len(self._data) // frame) / RATE
-                if self._offset is None or start < self._offset:
-                    self._offset = start
+                self._arrivals.append((len(self._data) // frame, arrived))
 
     def stop(self):
         end_process(self.process)
@@ -163,12 +167,18 @@ class Recorder:
                                     dtype="<f4")
         return data[::self.CHANNELS].astype(numpy.float64)
 
-    def time_of(self, frame):
-        """The monotonic time at which a frame was played: the blocks arrive
-        a little after they are played, never before."""
-        with self._lock:
-            return self._offset + frame / RATE
+    def save(self, path):
+        """Writes the left channel as a 16-bit WAV file, for a listener."""
+        samples = numpy.clip(self.samples() * 32768, -32768, 32767).astype("<i2")
+        with wave.open(path, "wb") as w:
+            w.setnchannels(1)
+            w.setsampwidth(2)
+            w.setframerate(RATE)
+            w.writeframes(samples.tobytes())
 
-    def frame_at(self, moment):
+    def arrival_of(self, frame):
+        """The monotonic time at which the block holding a frame reached
+        the recorder: a little after the frame was played, never before."""
         with self._lock:
-            return int(round((moment - self._offset) * RATE))
+            at = bisect.bisect_right(self._arrivals, (frame, float("inf")))
+            return self._arrivals[at][1] if at < len(self._arrivals) else None

@@ -59,12 +59,44 @@ class PictureTest : public QObject {
 private slots:
     void initTestCase() { platform::setContentRoot(dir.path()); }
 
+    // The budget as a function of the declared size, up to the largest a
+    // file can declare, whose pixel count does not fit in 32 bits.
+    void theBudgetJudgesEveryDeclaredSize_data() {
+        QTest::addColumn<QSize>("declared");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("one pixel") << QSize(1, 1) << true;
+        QTest::newRow("a full screen") << QSize(794, 577) << true;
+        QTest::newRow("the budget exactly") << QSize(2048, 2048) << true;
+        QTest::newRow("one row over") << QSize(2048, 2049) << false;
+        QTest::newRow("the widest strip") << QSize(65535, 64) << true;
+        QTest::newRow("the largest a file declares") << QSize(65535, 65535) << false;
+        QTest::newRow("2^32 pixels") << QSize(65536, 65536) << false;
+        QTest::newRow("the largest int") << QSize(INT_MAX, INT_MAX) << false;
+        QTest::newRow("empty") << QSize(0, 0) << false;
+        QTest::newRow("unknown") << QSize() << false;
+    }
+    void theBudgetJudgesEveryDeclaredSize() {
+        QFETCH(QSize, declared);
+        QFETCH(bool, fits);
+        QCOMPARE(platform::fitsPictureBudget(declared), fits);
+        QCOMPARE(platform::fitsPictureBudget(declared.transposed()), fits);
+    }
+
+    void aHugeDeclaredSizeIsRefusedBeforeDecoding_data() {
+        QTest::addColumn<QSize>("declared");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("huge") << QSize(5600, 5600) << false;
+        QTest::newRow("the largest a file declares") << QSize(65535, 65535) << false;
+        QTest::newRow("a full screen") << QSize(794, 577) << true;
+    }
     void aHugeDeclaredSizeIsRefusedBeforeDecoding() {
-        write("huge.jpg", jpegDeclaring(5600, 5600));
-        QVERIFY(platform::Picture::load("huge.jpg").isNull());
-        // The same file declaring the size of a full screen loads.
-        write("screen.jpg", jpegDeclaring(794, 577));
-        QCOMPARE(platform::Picture::load("screen.jpg").image().size(), QSize(794, 577));
+        QFETCH(QSize, declared);
+        QFETCH(bool, loads);
+        write("declared.jpg", jpegDeclaring(declared.width(), declared.height()));
+        const platform::Picture picture = platform::Picture::load("declared.jpg");
+        QCOMPARE(picture.isNull(), !loads);
+        if (loads)
+            QCOMPARE(picture.image().size(), declared);
     }
 
     void formatsAreDecidedByContents_data() {

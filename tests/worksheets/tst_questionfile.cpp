@@ -111,7 +111,7 @@ private slots:
         set.questionText[1] = QStringLiteral("Is it hot, cold, or both?");
         set.optionA[2] = QStringLiteral("Salt & pepper");
         set.optionB[3] = QStringLiteral("   Leading spaces");
-        set.optionD[10] = QStringLiteral("Café at −5 °C");
+        set.optionD[10] = QStringLiteral("Café at -5 °C");
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Sun, Moon and Earth.txt"));
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(read.set->questionText[1], set.questionText[1]);
         QCOMPARE(read.set->optionA[2], QStringLiteral("Salt , pepper"));
         QCOMPARE(read.set->optionB[3], QStringLiteral("Leading spaces"));
-        QCOMPARE(read.set->optionD[10], QStringLiteral("Café at ?5 °C")); // no minus sign in 1252
+        QCOMPARE(read.set->optionD[10], set.optionD[10]);
         for (int n = 1; n <= kQuestionCount; ++n)
             QCOMPARE(read.set->rightAnswer[n], set.rightAnswer[n]);
     }
@@ -223,20 +223,27 @@ private slots:
             QCOMPARE(questions.questionText[n], QStringLiteral("previous"));
     }
 
+    void aLineBeyondTheBoundIsDamageAndReadingStopsThere_data() {
+        QTest::addColumn<qsizetype>("length");
+        QTest::newRow("at the bound") << kMaxLineBytes;
+        QTest::newRow("one byte over") << kMaxLineBytes + 1;
+        QTest::newRow("10 MB") << qsizetype(10 * 1024 * 1024);
+    }
     void aLineBeyondTheBoundIsDamageAndReadingStopsThere() {
+        QFETCH(qsizetype, length);
         QList<QByteArray> lines = fileLines(questionSetBytes(sampleSet()));
-        lines[3] = QByteArray(kMaxLineBytes, 'x') + '\r'; // option A of question 1, at the bound
-        const QuestionSetRead atBound = readBytes(joinLines(lines));
-        QVERIFY(atBound.set);
-        QCOMPARE(atBound.set->optionA[1].size(), kMaxLineBytes);
-
-        lines[3] = QByteArray(10 * 1024 * 1024, 'x') + '\r'; // a 10 MB line
+        lines[3] = QByteArray(length, 'x') + '\r'; // option A of question 1
         QBuffer buffer;
         buffer.setData(joinLines(lines));
         buffer.open(QIODevice::ReadOnly);
-        const QuestionSetRead huge = readQuestionSet(buffer);
-        QVERIFY(!huge.set);
-        QVERIFY2(huge.error.contains(QStringLiteral("Line 4")), qPrintable(huge.error));
+        const QuestionSetRead read = readQuestionSet(buffer);
+        if (length <= kMaxLineBytes) {
+            QVERIFY(read.set);
+            QCOMPARE(read.set->optionA[1].size(), length);
+            return;
+        }
+        QVERIFY(!read.set);
+        QVERIFY2(read.error.contains(QStringLiteral("Line 4")), qPrintable(read.error));
         // Bounded memory: nothing was read much past the bound.
         QVERIFY2(buffer.pos() < 100 + 2 * kMaxLineBytes, qPrintable(QString::number(buffer.pos())));
     }

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "questions/questionfile.h"
 #include "worksheets/worksheetentries.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QTest>
 
@@ -84,6 +88,8 @@ private slots:
         row("device with a dot", QStringLiteral("com1.quiz"), true);
         row("printer port", QStringLiteral("LPT9"), true);
         row("outside the code page", QStringLiteral("Łódź"), true);
+        row("the list's own name", QStringLiteral("track"), true);
+        row("the list's name in capitals", QStringLiteral("TRACK"), true);
 
         row("plain", QStringLiteral("The Moon"), false);
         row("ampersand", QStringLiteral("Sun & Moon"), false);
@@ -96,6 +102,7 @@ private slots:
         row("numbers", QStringLiteral("COM10"), false);
         row("brackets", QStringLiteral("Year 5 (set 2) - [A]!"), false);
         row("25 characters", QString(25, u'x'), false);
+        row("the list's name in a longer title", QStringLiteral("track 2"), false);
     }
     void titlesTheListOrTheDiskCannotTakeAreRefused() {
         QFETCH(QString, title);
@@ -104,6 +111,46 @@ private slots:
         QCOMPARE(bool(problem), refused);
         if (problem)
             QVERIFY(problem->contains(QStringLiteral("title")));
+    }
+
+    void charactersAWorksheetCannotStoreAreRefused_data() {
+        QTest::addColumn<int>("question"); // 0 to 9
+        QTest::addColumn<int>("option");   // 0 to 3 for A to D, -1 for the question itself
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        const auto refused = [](const char* where, const char* c) {
+            return QStringLiteral("%1 contains \"%2\", which a worksheet cannot store. Please "
+                                  "change it.")
+                .arg(QString::fromUtf8(where), QString::fromUtf8(c));
+        };
+        QTest::newRow("pi in an option")
+            << 2 << 1 << QStringLiteral("Is π ≈ 3.14?") << refused("Question 3, option B", "π");
+        QTest::newRow("subscript in a question")
+            << 9 << -1 << QStringLiteral("What is CO₂?") << refused("Question 10", "₂");
+        QTest::newRow("tick in the last option")
+            << 0 << 3 << QStringLiteral("✓ yes") << refused("Question 1, option D", "✓");
+        QTest::newRow("beyond the first plane")
+            << 4 << 0 << QStringLiteral("Moon 🌙") << refused("Question 5, option A", "🌙");
+        QTest::newRow("the code page's own letters")
+            << 0 << 0 << QStringLiteral("Café € “quotes” – ½°") << QStringLiteral("(none)");
+        QTest::newRow("a question mark")
+            << 6 << -1 << QStringLiteral("Why?") << QStringLiteral("(none)");
+    }
+    void charactersAWorksheetCannotStoreAreRefused() {
+        QFETCH(int, question);
+        QFETCH(int, option);
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        WorksheetEntries entries = completeEntries();
+        (option < 0 ? entries.questions[question] : entries.options[4 * question + option]) = text;
+        QCOMPARE(problemOf(entries), problem);
+        // Nothing reaches the file that it could not give back.
+        if (problem != QStringLiteral("(none)")) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("Rocks.txt"));
+            QVERIFY(writeQuestionSet(path, questionSetOf(entries)));
+            QVERIFY(!QFile::exists(path));
+        }
     }
 
     void refusalsNameTheCharacter() {

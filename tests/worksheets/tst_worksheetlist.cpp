@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questions/fields.h"
+#include "questions/questionfile.h"
 #include "worksheets/worksheetlist.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace worksheets;
 using Outcome = WorksheetList::Outcome;
@@ -45,6 +55,36 @@ QProcess* startChild(QObject* parent, const QStringList& arguments) {
     return child;
 }
 
+// Whether a read on another thread ends within five seconds. One that waits
+// on a pipe is let go by opening the pipe's other end.
+template <typename T> bool endsInTime(std::future<T>& read, const QString& pipe) {
+    if (read.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+        return true;
+    const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0)
+        ::close(fd);
+    read.wait();
+    return false;
+}
+
+// The list's lock, held by this test as another program would hold it.
+class HeldLock {
+public:
+    explicit HeldLock(const QString& folder)
+        : fd(::open(QFile::encodeName(folder + "/track.lock").constData(), O_RDWR | O_CREAT,
+                    0664)) {
+        held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~HeldLock() { release(); }
+    void release() {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    int fd;
+    bool held = false;
+};
+
 } // namespace
 
 class WorksheetListTest : public QObject {
@@ -79,19 +119,21 @@ private slots:
         QCOMPARE(read.titles, QStringList({"One", "Two"}));
 
         QVERIFY(readBytes(worksheetListBytes(numberedTitles(1000))).complete);
-        QVERIFY(
-            !readBytes(" 1001 \r\n" + worksheetListBytes(numberedTitles(1001)).mid(8)).complete);
+        // Over 1000: the first 1000 are shown, and the list is never written back.
+        read = readBytes(worksheetListBytes(numberedTitles(1001)));
+        QVERIFY(!read.complete);
+        QCOMPARE(read.titles, numberedTitles(1000));
         QVERIFY(!readBytes(" -1 \r\n").complete);
         QVERIFY(!readBytes("many\r\n").complete);
         QVERIFY(!readBytes("").complete);
     }
 
-    void countMustBeAWholeNumberUpToAThousand_data() {
+    void countMustBeAWholeNumber_data() {
         QTest::addColumn<QByteArray>("count");
-        for (const char* count : {"-1", "0.5", "nan", "1001", "1e2", "", "4294967297"})
+        for (const char* count : {"-1", "0.5", "nan", "1e2", "", "4294967297"})
             QTest::newRow(count) << QByteArray(count);
     }
-    void countMustBeAWholeNumberUpToAThousand() {
+    void countMustBeAWholeNumber() {
         QFETCH(QByteArray, count);
         const WorksheetTitles read = readBytes(count + "\r\nOne\r\n");
         QVERIFY(!read.complete);
@@ -99,18 +141,24 @@ private slots:
         QVERIFY(readBytes(" 0 \r\n").complete);
     }
 
-    void overlongLinesAndByteOrderMark() {
-        // A 10 MB title is damage; reading stops near the bound.
-        QByteArray bytes = " 2 \r\nOne\r\n" + QByteArray(10 * 1024 * 1024, 'x') + "\r\n";
+    void aLineBeyondTheBoundIsDamage_data() {
+        QTest::addColumn<qsizetype>("length");
+        QTest::newRow("at the bound") << kMaxLineBytes;
+        QTest::newRow("one byte over") << kMaxLineBytes + 1;
+        QTest::newRow("10 MB") << qsizetype(10 * 1024 * 1024);
+    }
+    void aLineBeyondTheBoundIsDamage() {
+        QFETCH(qsizetype, length);
+        QByteArray bytes = " 2 \r\nOne\r\n" + QByteArray(length, 'x') + "\r\n";
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         const WorksheetTitles read = readWorksheetTitles(buffer);
-        QVERIFY(!read.complete);
-        QCOMPARE(read.titles, QStringList({"One"}));
-        QVERIFY(buffer.pos() < 2 * kMaxLineBytes);
-        // A title at the bound is still a title.
-        QVERIFY(readBytes(" 1 \r\n" + QByteArray(kMaxLineBytes, 'x')).complete);
+        QCOMPARE(read.complete, length <= kMaxLineBytes);
+        QCOMPARE(read.titles.first(), QStringLiteral("One"));
+        QVERIFY(buffer.pos() < 2 * kMaxLineBytes); // reading stops near the bound
+    }
 
+    void byteOrderMarkMeansUtf8() {
         const WorksheetTitles utf8 = readBytes("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\nRocks\r\n");
         QVERIFY(utf8.complete);
         QCOMPARE(utf8.titles, QStringList({QStringLiteral("Café"), "Rocks"}));
@@ -132,6 +180,34 @@ private slots:
                                                     "\xEF\xBB\xBF 2\r\nRocks\r\n"));
         QCOMPARE(list.remove(boat).outcome, Outcome::Changed);
         QCOMPARE(list.read().titles, QStringList({marked, "Rocks"}));
+    }
+
+    void pipesAndFoldersReadAsFailuresWithoutWaiting() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        const QString sheet = dir.filePath(QStringLiteral("Rocks.txt"));
+        for (const QString& pipe : {list.path(), sheet})
+            QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Air.txt")));
+
+        std::future<WorksheetTitles> listRead =
+            std::async(std::launch::async, [&list] { return list.read(); });
+        QVERIFY(endsInTime(listRead, list.path()));
+        QVERIFY(!listRead.get().complete);
+        // A list that cannot be read is not written over, not even a pipe.
+        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Failed);
+        QVERIFY(QFileInfo(list.path()).isFile() == false && QFileInfo::exists(list.path()));
+
+        std::future<QuestionFileLoad> sheetLoad =
+            std::async(std::launch::async, [&sheet] { return loadQuestionFile(sheet); });
+        QVERIFY(endsInTime(sheetLoad, sheet));
+        const QuestionFileLoad load = sheetLoad.get();
+        QCOMPARE(load.outcome, QuestionFileLoad::Outcome::CannotBeRead);
+        QCOMPARE(load.reason, QStringLiteral("it is not a plain file"));
+        QCOMPARE(loadQuestionFile(dir.filePath(QStringLiteral("Air.txt"))).outcome,
+                 QuestionFileLoad::Outcome::CannotBeRead);
+        QCOMPARE(loadQuestionFile(dir.filePath(QStringLiteral("Gone.txt"))).outcome,
+                 QuestionFileLoad::Outcome::NotFound);
     }
 
     void addingAppendsNewTitlesOnly() {
@@ -168,9 +244,11 @@ private slots:
     void aDamagedListIsNeverWrittenOver() {
         // Too few titles, and a list marked as UTF-8 with a title that is not
         // (written back, its bytes would become longer replacement text).
+        // And a list longer than the program keeps.
         for (const QByteArray& damaged :
              {QByteArray(" 5 \r\nOne\r\nTwo\r\n"),
-              "\xEF\xBB\xBF 2 \r\nOne\r\n" + QByteArray(kMaxLineBytes, '\xFF') + "\r\n"}) {
+              "\xEF\xBB\xBF 2 \r\nOne\r\n" + QByteArray(kMaxLineBytes, '\xFF') + "\r\n",
+              worksheetListBytes(numberedTitles(1001))}) {
             QTemporaryDir dir;
             WorksheetList list(dir.path());
             writeBytes(list.path(), damaged);
@@ -195,6 +273,82 @@ private slots:
         QCOMPARE(fileBytes(list.path()), before);
 
         QCOMPARE(list.remove(QStringLiteral("C")).titles, QStringList({"A", "Twin", "B"}));
+    }
+
+    void aHeldLockIsWaitedForAtMostFiveSeconds() {
+        QTemporaryDir dir;
+        WorksheetList list(dir.path());
+        writeBytes(list.path(), worksheetListBytes({"Air"}));
+        const QByteArray before = fileBytes(list.path());
+        HeldLock other(dir.path());
+        QVERIFY(other.held);
+
+        int paused = 0; // milliseconds asked for, not waited: the test does not wait
+        int pauses = 0;
+        bool stepRan = false;
+        const auto pause = [&](int ms) {
+            paused += ms;
+            ++pauses;
+        };
+        WorksheetList::Change change =
+            WorksheetList(dir.path(), pause).add(QStringLiteral("Rocks"), [&] {
+                stepRan = true;
+                return std::optional<QString>();
+            });
+        QCOMPARE(change.outcome, Outcome::Failed);
+        QCOMPARE(change.error, QStringLiteral("Another teacher is saving a worksheet. Please try "
+                                              "again in a moment."));
+        QVERIFY(!stepRan); // nothing was written
+        QCOMPARE(fileBytes(list.path()), before);
+        QCOMPARE(paused, kLockWaitMs);
+
+        // Let go during the wait, the lock is taken at the next try.
+        pauses = 0;
+        change = WorksheetList(dir.path(), [&](int ms) {
+                     if (++pauses == 3)
+                         other.release();
+                 }).add(QStringLiteral("Rocks"));
+        QCOMPARE(change.outcome, Outcome::Changed);
+        QCOMPARE(pauses, 3);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("track.lock")))); // removed after
+    }
+
+    void whatCannotBeALockIsTakenOverAtOnce_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"empty file", "file of a killed writer", "folder",
+                                 "folder with a file in it", "pipe", "link"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void whatCannotBeALockIsTakenOverAtOnce() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("track.lock"));
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.txt"));
+        writeBytes(elsewhere, "kept");
+        const QByteArray name = QFile::encodeName(lock);
+        if (kind == QLatin1String("empty file"))
+            writeBytes(lock, QByteArray());
+        else if (kind == QLatin1String("file of a killed writer"))
+            writeBytes(lock, "999999999\nsomewhere\n");
+        else if (kind.startsWith(QLatin1String("folder")))
+            QVERIFY(QDir().mkdir(lock));
+        if (kind == QLatin1String("folder with a file in it"))
+            writeBytes(lock + "/inside", "kept");
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(elsewhere, lock));
+
+        int pauses = 0;
+        const WorksheetList::Change change =
+            WorksheetList(dir.path(), [&pauses](int) { ++pauses; }).add(QStringLiteral("Rocks"));
+        QCOMPARE(change.outcome, Outcome::Changed);
+        QCOMPARE(pauses, 0);
+        QCOMPARE(fileBytes(elsewhere), QByteArray("kept"));
+        // A folder with something in it is moved aside, whole.
+        const QStringList aside =
+            QDir(dir.path()).entryList({QStringLiteral("track.lock.*")}, QDir::Dirs);
+        QCOMPARE(aside.size(), kind == QLatin1String("folder with a file in it") ? 1 : 0);
     }
 
     void createMakesAnEmptyListOnce() {

@@ -12,7 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace worksheets;
 
@@ -61,6 +65,22 @@ public:
     bool had;
 };
 
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// Acts as another user until destroyed; needs to start as the administrator.
+class ActingAs {
+public:
+    explicit ActingAs(uid_t user) { acting = ::geteuid() == 0 && ::seteuid(user) == 0; }
+    ~ActingAs() {
+        if (acting)
+            ::seteuid(0);
+    }
+    bool acting;
+};
+
 } // namespace
 
 class WorksheetSavingTest : public QObject {
@@ -89,6 +109,75 @@ private slots:
         list.close();
         QVERIFY(!saveWorksheet(dir.path(), testenv::sampleQuestionSet("One")).saved);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("One.txt"))));
+    }
+
+    void aSaveThatCannotTakeTheLockWritesNothing() {
+        QTemporaryDir dir;
+        QVERIFY(saveWorksheet(dir.path(), testenv::sampleQuestionSet("Rocks")).saved);
+        const QStringList before = filesIn(dir.path());
+        const QByteArray oldFile = fileBytes(dir.filePath(QStringLiteral("Rocks.txt")));
+        const int held = ::open(QFile::encodeName(dir.filePath("track.lock")).constData(),
+                                O_RDWR | O_CREAT, 0664);
+        QVERIFY(::flock(held, LOCK_EX) == 0);
+
+        common::QuestionSet changed = testenv::sampleQuestionSet("Rocks");
+        changed.optionA[1] = QStringLiteral("changed");
+        const auto noWait = [](int) {};
+        for (const common::QuestionSet& set : {changed, testenv::sampleQuestionSet("New")}) {
+            const SaveOutcome outcome = saveWorksheet(dir.path(), set, noWait);
+            QCOMPARE(saveMessage(outcome),
+                     QStringLiteral("There was a problem saving your worksheet\nAnother teacher "
+                                    "is saving a worksheet. Please try again in a moment."));
+        }
+        ::close(held);
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Rocks.txt"))), oldFile);
+        QStringList after = before + QStringList({"track.lock"});
+        after.sort();
+        QCOMPARE(filesIn(dir.path()), after);
+    }
+
+    void leftoversOfAnInterruptedSaveAreRemoved() {
+        QTemporaryDir dir;
+        const QStringList leftovers = {"track.txt.1a2b3c4d.new", "Rocks.txt.ff.new",
+                                       ".hidden.txt.0.new"};
+        const QStringList kept = {"notes.new", "Rocks.txt.new", "Air.txt.xyz.new"};
+        for (const QString& name : leftovers + kept) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(saveWorksheet(dir.path(), testenv::sampleQuestionSet("Rocks")).saved);
+        QStringList expected = kept + QStringList({"Rocks.txt", "track.txt"});
+        expected.sort();
+        QStringList left = filesIn(dir.path());
+        left.sort();
+        QCOMPARE(left, expected);
+    }
+
+    void aStickyFolderSaysWhoseFileCannotBeReplaced() {
+        // Like /tmp: everyone may write, but only a file's owner replace it.
+        QTemporaryDir dir;
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 01777) == 0);
+        // A lock left behind by another user's program that was killed.
+        const int left = ::open(QFile::encodeName(dir.filePath("track.lock")).constData(),
+                                O_RDWR | O_CREAT, 0664);
+        QVERIFY(left >= 0);
+        ::close(left);
+        {
+            ActingAs first(65534);
+            if (!first.acting)
+                QSKIP("This test needs to act as other users.");
+            QVERIFY(saveWorksheet(dir.path(), testenv::sampleQuestionSet("Rocks")).saved);
+        }
+        const QStringList before = filesIn(dir.path());
+        SaveOutcome outcome;
+        {
+            ActingAs second(65533); // the list is the first one's
+            outcome = saveWorksheet(dir.path(), testenv::sampleQuestionSet("Air"));
+        }
+        QCOMPARE(saveMessage(outcome),
+                 QStringLiteral("There was a problem saving your worksheet\nThe program cannot "
+                                "replace a file another user owns in the worksheets folder."));
+        QCOMPARE(filesIn(dir.path()), before);
     }
 
     void theWorksheetsFolderIsChosenByWhatCanBeWritten() {

@@ -19,7 +19,10 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 using namespace worksheets;
 using common::state;
@@ -68,6 +71,15 @@ void typeSampleSet(WizardScreen& wizard, const QString& title) {
                                                            testenv::sampleRightChoice(q + 1));
         }
     }
+}
+
+// Every file of a folder with its bytes.
+QMap<QString, QByteArray> folderBytes(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, fileBytes(dir.filePath(name)));
+    return files;
 }
 
 QStringList shownTitles() {
@@ -185,11 +197,61 @@ private slots:
         }
         wizard.optionBoxes[0]->setText(QStringLiteral("changed"));
         wizard.onButtonClicked(WizardButton::SaveWorksheet);
-        QCOMPARE(env.messages.said, QStringList({kSaved, kSaveProblem}));
+        QCOMPARE(env.messages.said,
+                 QStringList({kSaved, kSaveProblem + QStringLiteral("\nThe disk is full.")}));
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Rocks.txt"))), oldFile);
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("track.txt"))), oldList);
         // Nothing half-written is left beside them.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+
+    void clashingTitlesAreRefusedBeforeAnythingIsWritten_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("reason");
+        const QString list = QStringLiteral("the list of worksheets is kept under that name");
+        const QString topic = QStringLiteral("a topic's quiz has that title");
+        QTest::newRow("list") << QStringLiteral("track") << list;
+        QTest::newRow("list in capitals") << QStringLiteral("TRACK") << list;
+        QTest::newRow("topic set") << QStringLiteral("The Tides") << topic;
+        QTest::newRow("topic set in another case") << QStringLiteral("the tides") << topic;
+    }
+    void clashingTitlesAreRefusedBeforeAnythingIsWritten() {
+        // Worksheets kept beside the topics' question sets, as when the
+        // program runs from a copy on a shared drive.
+        QFETCH(QString, title);
+        QFETCH(QString, reason);
+        testenv::Fixture env;
+        env.copyShipped(QStringLiteral("multiple"));
+        writeWorksheets(env, {QStringLiteral("Air"), QStringLiteral("Water")});
+        const QMap<QString, QByteArray> before = folderBytes(contentFile(env, QString()));
+        QVERIFY(before.contains(QStringLiteral("The Tides.txt")));
+
+        WizardScreen& wizard = wizardScreen();
+        typeSampleSet(wizard, title);
+        wizard.onButtonClicked(WizardButton::SaveWorksheet);
+        QCOMPARE(env.messages.said,
+                 QStringList(QStringLiteral("Your worksheet title cannot be \"%1\": %2. Please "
+                                            "choose another title.")
+                                 .arg(title, reason)));
+        QCOMPARE(folderBytes(contentFile(env, QString())), before);
+    }
+
+    void listTitlesThatWouldLeaveTheFolderReadAsDamaged() {
+        testenv::Fixture env;
+        writeWorksheets(env, {QStringLiteral("Air")});
+        env.write(QStringLiteral("outside.txt"),
+                  questionSetBytes(testenv::sampleQuestionSet(QStringLiteral("Outside"))));
+        env.write(QStringLiteral("multiple\\track.txt"),
+                  worksheetListBytes({"../outside", "Air", "TRACK", "..\\outside"}));
+        catalogueScreen();
+        for (const QString& title : {"../outside", "TRACK", "..\\outside"})
+            clickTitle(title);
+        QCOMPARE(env.messages.said,
+                 QStringList(3, kCorrupted + QStringLiteral("\nIts title in the list cannot "
+                                                            "name a worksheet's file.")));
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("quizScreen"));
+        clickTitle(QStringLiteral("Air")); // the others stay usable
+        QVERIFY(quiz::quizScreen().isShown());
     }
 
     void wizardBoxes() {
@@ -246,6 +308,122 @@ private slots:
         QVERIFY(!platform::ScreenRegistry::instance().isLoaded("catalogueScreen"));
     }
 
+    void afterTheCatalogueTheMenuAnimatesAsAFreshOneWould_data() {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("animated");
+        QTest::newRow("readable list") << worksheetListBytes({"Air"}) << true;
+        QTest::newRow("damaged list") << QByteArray(" 3 \r\nAir\r\n") << false;
+    }
+    void afterTheCatalogueTheMenuAnimatesAsAFreshOneWould() {
+        QFETCH(QByteArray, list);
+        QFETCH(bool, animated);
+        testenv::Fixture env;
+        env.write(QStringLiteral("multiple\\track.txt"), list);
+        shell::menuScreen().onMenuItemClicked(shell::MenuItem::WorksheetCatalogue);
+        testenv::Fixture::settle();
+        catalogueScreen().onExitClicked();
+        testenv::Fixture::settle();
+        QTRY_VERIFY(!shell::menuScreen().worksheetListTimer->isActive()); // the list was read
+        QCOMPARE(shell::menuScreen().earthRiseTimer->isActive(), animated);
+    }
+
+    void theCatalogueShowsTheListAsItIsWhenItComesBack() {
+        testenv::Fixture env;
+        writeWorksheets(env, {QStringLiteral("Air"), QStringLiteral("Water")});
+        catalogueScreen().showScreen();
+        catalogueScreen().editTick->setChecked(true);
+        clickTitle(QStringLiteral("Water"));
+        WizardScreen& wizard = wizardScreen();
+        wizard.titleBox->setText(QStringLiteral("Rivers"));
+        wizard.onButtonClicked(WizardButton::SaveWorksheet);
+        // Meanwhile another teacher removed a title.
+        WorksheetList(contentFile(env, QString())).remove(QStringLiteral("Air"));
+        wizard.onButtonClicked(WizardButton::Exit);
+        testenv::Fixture::settle();
+        QCOMPARE(shownTitles(), QStringList({"Water", "Rivers"}));
+    }
+
+    void theWizardAsksBeforeExitLosesChanges() {
+        testenv::Fixture env;
+        writeWorksheets(env, {QStringLiteral("Air")});
+        const QString question = QStringLiteral("Leave without saving your worksheet?");
+        // Nothing typed, or nothing changed since the worksheet was loaded
+        // or saved: no question.
+        wizardScreen().onButtonClicked(WizardButton::Exit);
+        catalogueScreen().editTick->setChecked(true);
+        clickTitle(QStringLiteral("Air"));
+        wizardScreen().onButtonClicked(WizardButton::Exit);
+        testenv::Fixture::settle();
+        QVERIFY(env.messages.said.isEmpty());
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("wizardScreen"));
+
+        WizardScreen& wizard = wizardScreen();
+        wizard.questionBoxes[4]->setText(QStringLiteral("Typed"));
+        env.messages.answers = {false}; // Stay
+        wizard.onButtonClicked(WizardButton::Exit);
+        QVERIFY(!wizard.isUnloading());
+        typeSampleSet(wizard, QStringLiteral("Rocks"));
+        wizard.onButtonClicked(WizardButton::SaveWorksheet);
+        wizard.onButtonClicked(WizardButton::Exit); // saved: no question
+        QVERIFY(wizard.isUnloading());
+        QCOMPARE(env.messages.said, QStringList({question, kSaved}));
+
+        WizardScreen& ticked = wizardScreen();
+        ticked.rightOptionTicks[5]->setChecked(true);
+        env.messages.answers = {true}; // Leave
+        ticked.onButtonClicked(WizardButton::Exit);
+        QVERIFY(ticked.isUnloading());
+        QCOMPARE(env.messages.said.last(), question);
+    }
+
+    void aHeldListKeepsTheScreenAnsweringUntilItIsFree() {
+        testenv::Fixture env;
+        writeWorksheets(env, {QStringLiteral("Air")});
+        const int held = ::open(QFile::encodeName(contentFile(env, "track.lock")).constData(),
+                                O_RDWR | O_CREAT, 0664);
+        QVERIFY(::flock(held, LOCK_EX) == 0);
+        WizardScreen& wizard = wizardScreen();
+        wizard.showScreen();
+        typeSampleSet(wizard, QStringLiteral("Rocks"));
+
+        // Another teacher's save ends after a while; until then the program
+        // runs its timers and shows the hourglass.
+        int ticks = 0;
+        bool hourglass = false;
+        QTimer clock;
+        connect(&clock, &QTimer::timeout, [&] {
+            hourglass = hourglass || (QGuiApplication::overrideCursor() &&
+                                      QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            if (++ticks == 20)
+                ::close(held);
+        });
+        clock.start(10);
+        wizard.onButtonClicked(WizardButton::SaveWorksheet);
+        QVERIFY(ticks >= 20);
+        QVERIFY(hourglass);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(env.messages.said, QStringList({kSaved}));
+        QCOMPARE(fileBytes(contentFile(env, QStringLiteral("track.txt"))),
+                 worksheetListBytes({"Air", "Rocks"}));
+    }
+
+    void editingWarnsOfTextsLongerThanTheirBoxes() {
+        testenv::Fixture env;
+        writeWorksheets(env, {QStringLiteral("Air")});
+        common::QuestionSet set = testenv::sampleQuestionSet(QStringLiteral("Air"));
+        set.optionB[3] = QString(45, u'b');
+        set.questionText[10] = QString(61, u'q');
+        env.write(QStringLiteral("multiple\\Air.txt"), questionSetBytes(set));
+        catalogueScreen().editTick->setChecked(true);
+        clickTitle(QStringLiteral("Air"));
+        QCOMPARE(env.messages.said,
+                 QStringList(QStringLiteral(
+                     "Some texts of this worksheet are longer than the wizard's boxes and will be "
+                     "cut short: Question 3, option B; Question 10. Saving keeps them as the "
+                     "boxes show them.")));
+        QCOMPARE(wizardScreen().optionBoxes[4 * 2 + 1]->text(), QString(30, u'b'));
+    }
+
     void catalogueOpensOnTheFirstPage() {
         testenv::Fixture env;
         writeWorksheets(env, numbered(24));
@@ -282,6 +460,15 @@ private slots:
         clickTitle(QStringLiteral("Sheet 1000"));
         QVERIFY(quiz::quizScreen().isShown());
         QCOMPARE(state().questions.questionText[1], QStringLiteral("The last one?"));
+        quiz::quizScreen().unload();
+
+        // One more: the first 1000 are shown all the same.
+        env.write(QStringLiteral("multiple\\track.txt"), worksheetListBytes(numbered(1001)));
+        catalogueScreen().unload();
+        testenv::Fixture::settle();
+        catalogueScreen();
+        turnPages(41);
+        QCOMPARE(shownTitles(), numbered(1000).mid(984));
     }
 
     void aWorksheetOpensAsAQuizThatCanBePrinted() {

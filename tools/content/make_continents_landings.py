@@ -92,7 +92,7 @@ LANDINGS_ORDER = ordering(
      ("A robot lands on the Moon.", "step 3 of 6, in 1966"),
      ("Apollo 8 flies round the Moon.", "step 4 of 6, in 1968"),
      ("Neil Armstrong steps out.", "step 5 of 6, in 1969"),
-     ("The last moonwalk so far.", "step 6 of 6, in 1972")],
+     ("The last Apollo moonwalk.", "step 6 of 6, in 1972")],
     [text("From Sputnik 1 in 1957 to Apollo 17 in 1972: fifteen years.", [240, 4300, 11355, 600], 14.25)])
 
 # What each site's label teaches, written beside its box.

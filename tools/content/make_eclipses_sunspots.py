@@ -144,8 +144,9 @@ def eclipses_label():
         "texts": [
             text("Name each eclipse. Then label the Sun, the Moon, the Earth and the Earth's shadow.",
                  [3600, 120, 8100, 705], 16, bold=True, align="left"),
-            text("The Moon's shadow falls on the Earth. Never look at the Sun!",
-                 [9720, solar_top + 300, 2040, 1500], 14.25),
+            text("The Moon's shadow falls on the Earth. Never look at the Sun, even in an eclipse! "
+                 "Use only eclipse glasses or a pinhole, with an adult.",
+                 [9720, solar_top, 2040, 3150], 14.25),
             text("The Moon moves into the Earth's shadow and glows red.",
                  [9720, lunar_top + 300, 2040, 1500], 14.25),
             text("Not to scale.", [9720, 6300, 2040, 400], 14.25),

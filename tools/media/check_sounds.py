@@ -4,7 +4,8 @@
 the common loudness, the interface clicks at their own quieter level, no
 clipping, nothing lost on a small loudspeaker, and no aliasing in the sounds
 synthesised by sounds.py (each is rendered again at 8 times the file rate and
-compared band by band). Prints one line per sound and exits with 1 if any
+compared band by band), nor any part of them cut off by the end of the buffer
+it is mixed into. Prints one line per sound and exits with 1 if any
 sound fails.
 
     check_sounds.py                  the committed files and generator
@@ -31,6 +32,7 @@ CLICK_TOLERANCE_LU = 1.0
 PEAK_TOLERANCE_DB = 0.05  # rounding to 16 bits may nudge a peak set exactly at the ceiling
 SMALL_SPEAKER_MAX_LOSS_LU = 3.0
 ALIAS_MAX_DB = -40.0
+CUT_FLOOR = 1e-3  # what a mixed part may lose at a buffer's end, against its peak
 REFERENCE_RATE = 8 * ak.FILE_RATE
 
 
@@ -76,14 +78,33 @@ def load_generator(path):
     return module
 
 
-def renderer(gen, name):
+def watching_cuts(gen, place, cuts):
+    """The generator's place(), noting in cuts (start second, seconds lost)
+    every part that the mixed buffer does not hold to its end."""
+    def watched(total, parts):
+        parts = list(parts)
+        out = place(total, parts)
+        for start, x in parts:
+            x = np.asarray(x, float)
+            kept = max(0, len(out) - int(start * gen.SR))
+            if kept < len(x) and np.abs(x[kept:]).max() > CUT_FLOOR * max(np.abs(x).max(), 1e-12):
+                cuts.append((start, (len(x) - kept) / gen.SR))
+        return out
+    return watched
+
+
+def renderer(gen, name, cuts=None):
+    """Renders the sound at a rate; at the generator's own rate, notes the
+    parts it cuts off in cuts."""
     def render_at(rate):
-        own = gen.SR
+        own, own_place = gen.SR, gen.place
+        if cuts is not None and rate == own:
+            gen.place = watching_cuts(gen, own_place, cuts)
         gen.SR = rate
         try:
             return np.asarray(gen.SOUNDS[name](), float)
         finally:
-            gen.SR = own
+            gen.SR, gen.place = own, own_place
     return render_at
 
 
@@ -104,9 +125,9 @@ def check(folder, gen, render, only=()):
         is_click = name in sounds.CLICKS
         lufs, peak, loss = ak.loudness(x), ak.true_peak(x), ak.small_speaker_loss(x)
         target, tol = (ak.CLICK_LUFS, CLICK_TOLERANCE_LU) if is_click else (ak.REWARD_LUFS, REWARD_TOLERANCE_LU)
-        alias = None
+        alias, cuts = None, []
         if render and name in gen.SOUNDS and name not in sounds.MUSICAL:
-            alias = aliasing_db(renderer(gen, name), gen.SR)
+            alias = aliasing_db(renderer(gen, name, cuts), gen.SR)
         rows.append("%-12s %-6s %5.2f s %7.1f LUFS %6.1f dBTP  small speaker %5.1f LU  aliasing %s"
                     % (name, "click" if is_click else "reward", len(x) / ak.FILE_RATE, lufs, peak, -loss,
                        "  n/a" if alias is None else "%5.0f dB" % alias))
@@ -122,6 +143,9 @@ def check(folder, gen, render, only=()):
         if loss > SMALL_SPEAKER_MAX_LOSS_LU:
             problems.append("%s: loses %.1f LU on a small loudspeaker (300 Hz high-pass), at most %.1f"
                             % (name, loss, SMALL_SPEAKER_MAX_LOSS_LU))
+        for start, lost in cuts:
+            problems.append("%s: the part at %.2f s is cut off %.2f s before its end by its mix buffer"
+                            % (name, start, lost))
         if alias is not None and alias > ALIAS_MAX_DB:
             problems.append("%s: aliasing at %.0f dB in its worst band, at most %.0f" % (name, alias, ALIAS_MAX_DB))
     return rows, problems

@@ -70,13 +70,13 @@ def slow_noise(rng, n, hz):
 
 
 def place(total, parts):
-    """Mix (start_second, samples) parts into one buffer of total seconds."""
-    out = np.zeros(int(total * SR))
-    for start, x in parts:
-        i = int(start * SR)
-        n = min(len(x), len(out) - i)
-        if n > 0:
-            out[i:i + n] += x[:n]
+    """Mix (start_second, samples) parts into one buffer of at least total
+    seconds, longer where a part runs past: a part is never cut off (a cut is
+    heard as a click, a shout stopped mid-word)."""
+    parts = [(int(start * SR), x) for start, x in parts]
+    out = np.zeros(max([int(total * SR)] + [i + len(x) for i, x in parts]))
+    for i, x in parts:
+        out[i:i + len(x)] += x
     return out
 
 

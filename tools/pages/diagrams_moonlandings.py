@@ -8,7 +8,7 @@ from layout import place_picture
 
 NOTE = (90, 90, 100)
 STEPS = [(1957, "first satellite"), (1961, "first person in space"), (1966, "first soft landing"),
-         (1968, "first crew round the Moon"), (1969, "first footsteps"), (1972, "last moonwalk")]
+         (1968, "first crew round the Moon"), (1969, "first footsteps"), (1972, "last Apollo moonwalk")]
 
 
 def timeline(d):

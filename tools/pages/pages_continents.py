@@ -88,8 +88,10 @@ PAGES = [
           "year. The continents were joined as Pangaea about 200 million years ago, then split "
           "apart; the Atlantic is still widening."),
         P("The seven-continent model is taught in the UK, the USA, China, India and Australia; "
-          "six (one America, or Eurasia) elsewhere. New Guinea and New Zealand are coloured with "
-          "Australia on the map, as in atlases that group the region as Oceania."),
+          "six (one America, or Eurasia) elsewhere. New Guinea stands on the same continental "
+          "shelf as Australia. New Zealand stands on Zealandia, a continent mostly under the sea "
+          "(GNS Science, 2017); the map colours it with Australia, as atlases that group the "
+          "region as Oceania do."),
         P("The maps use an equal-area projection (Equal Earth) centred on 0\u00b0 longitude, so "
           "areas are true and the southern continents are not shrunk. Shapes near the edges are "
           "bent; a globe shows both truly."),

@@ -54,8 +54,8 @@ PAGES = [
         P("This can only happen at **full Moon**, at night."),
         P("Everyone on the night side of the Earth can see it, if the sky is clear."),
         Col,
-        P("First the shadow takes a dark **bite** out of the Moon. Then the whole Moon turns "
-          "red. Later the shadow slides off again."),
+        P("First the shadow takes a dark **bite** out of the Moon. In a **total** eclipse the "
+          "whole Moon then turns red. Later the shadow slides off again."),
         H("Why does the Moon turn red?"),
         P("A little sunlight bends through the Earth's air on its way to the Moon. Red light "
           "gets through best, so the Moon glows **red or orange**."),
@@ -76,7 +76,8 @@ PAGES = [
         H("Where can you see one?"),
         P("A total solar eclipse is seen only from a **narrow strip** of the Earth. Near it, "
           "people see a partial eclipse."),
-        P("Eclipses happen in the **north and the south**. Two total solar eclipses to come:"),
+        P("Eclipses happen in the **north and the south**. The next two total solar eclipses "
+          "after 2026:"),
         B("**2 August 2027:** Spain, North Africa and Arabia"),
         B("**22 July 2028:** Australia and New Zealand"),
         SAFETY,
@@ -104,7 +105,7 @@ PAGES = [
           "eclipses and at most five, and usually two to four lunar eclipses, many of them "
           "faint; each is seen from only part of the Earth."),
         PrintOnly(Diagram(de.tilted_orbit, 3.2, 1.85)),
-        H("Upcoming total solar eclipses"),
+        H("The next total solar eclipses (from 2026)"),
         P("2 August 2027: Spain, North Africa, Egypt and Arabia. 22 July 2028: Australia and "
           "New Zealand. Check dates and local times with a national observatory."),
     ]),

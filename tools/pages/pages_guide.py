@@ -17,7 +17,7 @@ PAGES = [
     guide(1, "Getting started", [
         Diagram(mockups.main_menu, 3.5, 2.54),
         H("The main menu"),
-        P("All eleven topics on the menu have pages and activities, from **The Tides** to **The "
+        P("All eleven topics on the menu have pages and a quiz, from **The Tides** to **The "
           "Moon Landings**. If a topic's file is missing from the content folder, the menu names "
           "the missing file."),
         Col,
@@ -59,20 +59,20 @@ PAGES = [
     guide(3, "Labelling and ordering", [
         Diagram(mockups.labelling, 3.3, 1.55),
         H("Labelling Activity"),
-        P("Pictures with short descriptions and a name label for each. Pupils **drag each "
-          "label** into the box under its picture: the stages in the life of a star, or the Sun, "
-          "Mercury, Venus, the Earth, the Moon and Mars."),
+        P("A picture with four to eight name labels. Pupils **drag each label** into its box: "
+          "the stages in the life of a star, the continents on a world map, or the Apollo "
+          "landing places on the Moon."),
         H("Ordering Activity"),
-        P("Six labels to drag onto a scale: the events of the **timeline of life**, or the "
-          "**names of big numbers** beside the numbers."),
+        P("Five to eight labels to drag onto a scale in order: the events of the **timeline of "
+          "life**, the oceans from biggest to smallest, or the steps to the Moon."),
         Col,
         H("Scores"),
-        P("When every label is in a box, **Check Score** appears and gives the score out of 6 "
-          "(4 for the star's life); **Start Again** puts the labels back. A full score earns a "
+        P("When every label is in a box, **Check Score** appears and gives the score out of the "
+          "number of labels; **Start Again** puts the labels back. A full score earns a "
           "certificate; otherwise pupils are asked to read the Key Facts and try again."),
         H("Where to find them"),
-        P("The activities are in **The Sun and other Stars** and **Life on Earth**. The Tides "
-          "has none; its two buttons answer with a message."),
+        P("Every topic but **The Tides** has both activities. The Tides has none; its two "
+          "buttons answer with a message."),
         H("Ideas"),
         B("Pairs take turns: one drags, the other explains why."),
         B("Afterwards, pupils draw and label their own diagram from memory."),

@@ -61,10 +61,10 @@ PAGES = [
           "still study them."),
         P("The Moon pulls with only about **one sixth** of the Earth's gravity, so the "
           "astronauts could hop and bounce."),
-        P("The last crew, **Apollo 17**, left in **December 1972**. Nobody has walked on the "
-          "Moon since."),
-        P("In **April 2026** four astronauts flew round the Moon on **Artemis II**, the first "
-          "people to go there since 1972. They did not land."),
+        P("The last Apollo crew, **Apollo 17**, left in **December 1972**. By **2026** nobody "
+          "had walked on the Moon again."),
+        P("In **April 2026** four astronauts flew round the Moon and back on **Artemis II**, the "
+          "first people to travel to the Moon since 1972. They did not land."),
     ]),
     notes(1, "The Moon Landings: notes for teachers", [
         H("Learning objectives"),
@@ -85,9 +85,9 @@ PAGES = [
         B("**16**, Apr 1972: John Young, Charles Duke; Ken Mattingly"),
         B("**17**, Dec 1972: Eugene Cernan, Harrison Schmitt (a geologist); Ronald Evans"),
         P("Apollo 13 (April 1970: Jim Lovell, Jack Swigert, Fred Haise) did not land."),
-        P("Artemis II (April 2026: Reid Wiseman, commander; Victor Glover, pilot; Christina "
-          "Koch and Jeremy Hansen of the Canadian Space Agency, mission specialists) flew round "
-          "the Moon without landing."),
+        P("Artemis II (launched 1 April 2026, back 10 April: Reid Wiseman, commander; Victor "
+          "Glover, pilot; Christina Koch, and Jeremy Hansen of the Canadian Space Agency, mission "
+          "specialists) flew round the Moon without landing."),
     ]),
     notes(2, "The Moon Landings: activities and answers", [
         H("Common misconceptions"),
@@ -108,10 +108,12 @@ PAGES = [
           "6 Michael Collins; 7 twelve; 8 no wind or rain; 9 Apollo 13; 10 1972."),
         H("Ordering activity"),
         P("Sputnik 1 (1957); Yuri Gagarin (1961); Luna 9 lands (1966); Apollo 8 round the Moon "
-          "(1968); Apollo 11 first steps (1969); Apollo 17, last moonwalk (1972)."),
+          "(1968); Apollo 11 first steps (1969); Apollo 17, the last Apollo landing (1972)."),
         H("Labelling activity"),
         P("Apollo 11 Sea of Tranquillity; 12 Ocean of Storms; 14 Fra Mauro; 15 Hadley\u2013"
-          "Apennine; 16 Descartes highlands; 17 Taurus\u2013Littrow."),
+          "Apennine; 16 Descartes highlands; 17 Taurus\u2013Littrow. The map has north at the "
+          "top, as the Moon looks from the northern hemisphere; from the southern hemisphere it "
+          "looks upside down."),
         PrintOnly(Diagram(dm.landing_sites, 3.2, 1.95)),
     ]),
 ]

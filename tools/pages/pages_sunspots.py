@@ -16,6 +16,11 @@ pageframe.THEMES["sunspots"] = dict(page=(246, 251, 244), border=(40, 140, 100),
 
 SAFETY = Box(Small("**Never look at the Sun**, not even through sunglasses, binoculars or a "
                    "telescope. It can badly hurt your eyes."))
+# The first page speaks of the corona seen in an eclipse, so its box says how
+# to watch one.
+ECLIPSE_SAFETY = Box(Small("**Never look at the Sun**, not even in an eclipse, and not through "
+                           "sunglasses, binoculars or a telescope. It can badly hurt your eyes. Use "
+                           "only proper **eclipse glasses** or a **pinhole viewer**, with an adult."))
 
 
 def key(n, title, blocks):
@@ -39,7 +44,7 @@ PAGES = [
         P("The bright surface we see is the **photosphere**. It is about **5,500 \u00b0C**."),
         P("Round the Sun is its thin outer air, the **corona**. It is over **a million \u00b0C**! "
           "We can see it only in a total solar eclipse."),
-        SAFETY,
+        ECLIPSE_SAFETY,
     ]),
     key(2, "Sunspots", [
         Side(Diagram(ds.sunspots_close, 1.4, 1.2), [
@@ -47,7 +52,7 @@ PAGES = [
             P("They are **not holes**. They are **cooler** than the gas round them, so they "
               "look dark."),
         ], 1.4),
-        P("A sunspot is still about **3,500 \u00b0C**. Strong **magnetism** stops some heat "
+        P("A sunspot is still about **4,000 \u00b0C**. Strong **magnetism** stops some heat "
           "reaching the surface there."),
         P("Some sunspots are **bigger than the whole Earth**."),
         Col,
@@ -90,7 +95,7 @@ PAGES = [
           "photosphere, the visible surface, is about 5,500 \u00b0C; the chromosphere lies above "
           "it, then the corona, over a million \u00b0C and visible to the eye only during totality."),
         Col,
-        P("Sunspots (about 3,500 \u00b0C) are where strong magnetic fields hold back the rising "
+        P("Sunspots (about 4,000 \u00b0C) are where strong magnetic fields hold back the rising "
           "heat. Their number follows a cycle of about 11 years; NASA and NOAA announced in "
           "October 2024 that the Sun had reached the maximum of the present cycle (cycle 25). "
           "Twisted fields above sunspots release flares and coronal mass ejections: clouds of "

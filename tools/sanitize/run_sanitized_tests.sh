@@ -27,7 +27,11 @@ export LSAN_OPTIONS="suppressions=$suppressions"
 # they report although it is bounded.
 (cd "$build" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=1" \
     ctest --output-on-failure --parallel 2 --label-exclude e2e)
-(cd "$build" && ctest --output-on-failure --parallel 2 -L e2e)
+# The listening journeys are left out: they hold the sanitized program to
+# real-time output (a sound server drains a stream the slowed program tops up
+# too late), which tells nothing about memory; the feed they exercise is
+# checked above (tst_soundfeed).
+(cd "$build" && ctest --output-on-failure --parallel 2 -L e2e -E '^e2e_sound_')
 
 [ "$seconds" -gt 0 ] && tools/sanitize/run_fuzzers.sh "$build" "$seconds"
 exit 0
