@@ -357,6 +357,32 @@ private slots:
         QCOMPARE(activity.pictures[3]->geometry(), platform::twipsRect(9000, 4440, 2790, 2760));
     }
 
+    // Dropped over "Start Again" or half off the screen, a label goes back to
+    // where it was picked up, drawn as it was there, and no thud is heard.
+    void aLabelDroppedOnAButtonOrOffTheScreenGoesBack_data() {
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("top");
+        QTest::newRow("on Start Again") << 3500.f << 7800.f;
+        QTest::newRow("half off the bottom") << 1000.f << 8300.f;
+        QTest::newRow("half off the right") << 11400.f << 4000.f;
+    }
+    void aLabelDroppedOnAButtonOrOffTheScreenGoesBack() {
+        QFETCH(float, left);
+        QFETCH(float, top);
+        testenv::Fixture env;
+        state().soundOn = 1;
+        ActivityScreen& screen = openScreen(env, "lifeTimelineScreen");
+        const TwipRect home = screen.board().label(0);
+        const QRect where = screen.dragLabels[0]->geometry();
+        const QImage before = screen.grab(where).toImage();
+        dragLabel(screen, 0, left, top);
+        QCOMPARE(screen.board().label(0).left, home.left);
+        QCOMPARE(screen.board().label(0).top, home.top);
+        QCOMPARE(screen.dragLabels[0]->geometry(), where);
+        QCOMPARE(screen.grab(where).toImage(), before);
+        QVERIFY(!env.sound.played.contains(kThud));
+    }
+
     void aDragRepaintsOnlyWhereTheLabelWas() {
         testenv::Fixture env;
         ActivityScreen& activity = openScreen(env, QStringLiteral("lifeTimelineScreen"));
