@@ -171,6 +171,7 @@ private slots:
     void exitRestartsTheMenuAnimation() {
         testenv::Fixture env;
         state().soundOn = 1; // as once the menu has loaded
+        shell::menuScreen().worksheetListRead = true; // as once the menu has read the list
         shell::menuScreen().onMenuItemClicked(MenuItem::Tides);
         QVERIFY(!shell::menuScreen().earthRiseTimer->isActive());
         tidesScreen().onButtonClicked(TopicButton::Exit);
