@@ -14,7 +14,7 @@ sys.path.insert(0, str(HERE))
 sys.path.insert(0, str(HERE.parent / "media"))
 import make_eclipses_sunspots as common  # noqa: E402
 import moonlandings  # noqa: E402
-from make_eclipses_sunspots import SCREEN_BLUE, check, instruction, ordering, text, topic, write_json  # noqa: E402
+from make_eclipses_sunspots import SCREEN_BLUE, instruction, ordering, text, topic  # noqa: E402
 
 MEDIA = common.MEDIA
 
@@ -153,16 +153,7 @@ def main():
         "The Moon Landings": topic("landings", "The Moon Landings", "#000000", "#0000c0",
                                    "moonlanding.jpg", "moonlandingsm.jpg", "landings"),
     }
-    try:
-        for name, a in activities.items():
-            check(name, a)
-    except ValueError as error:
-        sys.exit(str(error))
-    for folder, files in (("activities", activities), ("topics", topics)):
-        (MEDIA / folder).mkdir(exist_ok=True)
-        for name, data in files.items():
-            write_json(MEDIA / folder / (name + ".json"), data)
-    print("wrote %d topic and %d activity files" % (len(topics), len(activities)))
+    common.write_all(topics, activities)
 
 
 if __name__ == "__main__":

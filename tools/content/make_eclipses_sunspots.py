@@ -259,15 +259,9 @@ def write_json(path, data):
         raise
 
 
-def main():
-    activities = {"eclipses order": ECLIPSES_ORDER, "eclipses label": eclipses_label(),
-                  "sunspots order": SUNSPOTS_ORDER, "sunspots label": sunspots_label()}
-    topics = {
-        "Eclipses": topic("eclipses", "Eclipses", "#080c28", "#0000c0", "eclipse.jpg",
-                          "eclipsesm.jpg", "eclipses"),
-        "Sunspots and the Aurora": topic("sunspots", "Sunspots and the Aurora", "#04081a",
-                                         "#0000c0", "aurora.jpg", "aurorasm.jpg", "sunspots"),
-    }
+def write_all(topics, activities):
+    """Checks every activity's layout, then writes the activity and topic
+    files; writes nothing if a layout is refused."""
     try:
         for name, a in activities.items():
             check(name, a)
@@ -278,6 +272,18 @@ def main():
         for name, data in files.items():
             write_json(MEDIA / folder / (name + ".json"), data)
     print("wrote %d topic and %d activity files" % (len(topics), len(activities)))
+
+
+def main():
+    activities = {"eclipses order": ECLIPSES_ORDER, "eclipses label": eclipses_label(),
+                  "sunspots order": SUNSPOTS_ORDER, "sunspots label": sunspots_label()}
+    topics = {
+        "Eclipses": topic("eclipses", "Eclipses", "#080c28", "#0000c0", "eclipse.jpg",
+                          "eclipsesm.jpg", "eclipses"),
+        "Sunspots and the Aurora": topic("sunspots", "Sunspots and the Aurora", "#04081a",
+                                         "#0000c0", "aurora.jpg", "aurorasm.jpg", "sunspots"),
+    }
+    write_all(topics, activities)
 
 
 if __name__ == "__main__":

@@ -14,7 +14,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "media"))
 import make_eclipses_sunspots as shared  # noqa: E402
 import moonphases  # noqa: E402  (the Moon's path picture)
 import seasons  # noqa: E402  (the Earth's path picture)
-from make_eclipses_sunspots import SCREEN_BLUE, check, instruction, text, topic  # noqa: E402
+from make_eclipses_sunspots import SCREEN_BLUE, instruction, text, topic  # noqa: E402
 
 MEDIA = shared.MEDIA
 
@@ -156,16 +156,7 @@ def main():
         "The Phases of the Moon": topic("phases", "The Phases of the Moon", "#080c28", "#0000c0",
                                         "moonphases.jpg", "phasessm.jpg", "phases"),
     }
-    try:
-        for name, a in activities.items():
-            check(name, a)
-    except ValueError as error:
-        sys.exit(str(error))
-    for folder, files in (("activities", activities), ("topics", topics)):
-        (MEDIA / folder).mkdir(exist_ok=True)
-        for name, data in files.items():
-            shared.write_json(MEDIA / folder / (name + ".json"), data)
-    print("wrote %d topic and %d activity files" % (len(topics), len(activities)))
+    shared.write_all(topics, activities)
 
 
 if __name__ == "__main__":

@@ -11,8 +11,8 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "media"))
 import solarsystem  # noqa: E402  (the labelling pictures' geometry)
-from make_eclipses_sunspots import (MEDIA, SCREEN_BLUE, check, homes, instruction, ordering, text,  # noqa: E402
-                                    topic, write_json)
+from make_eclipses_sunspots import (SCREEN_BLUE, homes, instruction, ordering, text,  # noqa: E402
+                                    topic, write_all)
 
 # Eight labels start at these homes, in an order that does not give the
 # answer away when they are read from the top left.
@@ -157,16 +157,7 @@ def main():
         "Orbits and Gravitation": topic("orbits", "Orbits and Gravitation", "#02040f", "#0000c0",
                                         "orbits.jpg", "orbitssm.jpg", "orbits"),
     }
-    try:
-        for name, a in activities.items():
-            check(name, a)
-    except ValueError as error:
-        sys.exit(str(error))
-    for folder, files in (("activities", activities), ("topics", topics)):
-        (MEDIA / folder).mkdir(exist_ok=True)
-        for name, data in files.items():
-            write_json(MEDIA / folder / (name + ".json"), data)
-    print("wrote %d topic and %d activity files" % (len(topics), len(activities)))
+    write_all(topics, activities)
 
 
 if __name__ == "__main__":
