@@ -5,6 +5,7 @@
 #include "platform/accessibility.h"
 #include "platform/appwindow.h"
 #include "platform/fonts.h"
+#include "platform/scaledaccessibility.h"
 #include "platform/screen.h"
 #include "platform/screenregistry.h"
 #include "platform/services.h"
@@ -77,6 +78,7 @@ void start() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvella.Corvella"));
     QApplication::setWindowIcon(windowIcon());
     platform::registerFonts();
+    platform::reportScaledExtents();
     installStartupProbe();
     platform::setEndProgram([] {
         // Every screen goes at once; the program ends a moment later so the

@@ -7,19 +7,25 @@
 // the twips of the screens' own layouts.
 
 #include "common/sharedstate.h"
+#include "platform/accessibility.h"
 #include "platform/appwindow.h"
 #include "platform/displayscale.h"
 #include "platform/mediapaths.h"
 #include "platform/picturebox.h"
+#include "platform/scaledaccessibility.h"
+#include "platform/textlabel.h"
 #include "platform/twips.h"
 #include "platform/wmf/wmfdocument.h"
 #include "shell/menuscreen.h"
+#include "shell/titlescreen.h"
 #include "support/testenv.h"
 #include "support/topicscreens.h"
 #include "topics/notesscreen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <QPushButton>
 #include <QWindow>
 #include <QtTest>
 #include <cmath>
@@ -203,6 +209,33 @@ private slots:
             QVERIFY2(blended > width / 3, qPrintable(QString::number(blended)));
     }
 
+    // Assistive technology is told where controls are drawn: the program
+    // window's own positions and sizes times the scale. Clickable labels,
+    // push buttons and the windows alike.
+    void accessibilityReportsPlacesAsDrawn() {
+        shell::MenuScreen& menu = shell::menuScreen();
+        menu.showScreen();
+        shell::titleScreen().showScreen();
+        const double k = testScale();
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 menu.menuItems[shell::MenuItem::Tides], shell::titleScreen().okButton,
+                 &platform::AppWindow::instance()}) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(read);
+            const QPoint at = control->mapToGlobal(QPoint(0, 0));
+            const QRect drawn(QPoint(qRound(at.x() * k), qRound(at.y() * k)),
+                              QSize(qRound(control->width() * k), qRound(control->height() * k)));
+            QCOMPARE(read->rect(), drawn);
+            QCOMPARE(read->object(), control);
+        }
+        // The menu item is still a button that presses.
+        QAccessibleInterface* item =
+            QAccessible::queryAccessibleInterface(menu.menuItems[shell::MenuItem::Tides]);
+        QCOMPARE(item->role(), QAccessible::Button);
+        QCOMPARE(item->text(QAccessible::Name), QStringLiteral("The Tides"));
+        QVERIFY(item->actionInterface());
+    }
+
 private:
     std::unique_ptr<testenv::Fixture> env;
 };
@@ -211,7 +244,9 @@ int main(int argc, char** argv) {
     // As the program does for --fit: the scale is chosen before the
     // application object exists.
     platform::scaleEveryWindow(testScale());
+    platform::installAccessibility();
     QApplication application(argc, argv);
+    platform::reportScaledExtents();
     FitTest test;
     return QTest::qExec(&test, argc, argv);
 }
