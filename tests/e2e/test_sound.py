@@ -33,6 +33,10 @@ class SoundJourney(journey.Journey):
         self.pointer = Pointer()
         self.addCleanup(self.pointer.close)
         self.listener = Listener(self.recording, os.path.join(self.home, "wav"))
+        # The sound module loads a moment after the title shows and opens its
+        # first stream then; a click before that is silent by design.
+        wait_until(lambda: self.sound.stream_count() > 0, 20, "the program's output stream",
+                   self.sound.log)
 
     def click(self, caption, role="push button", window=None):
         node = self.reader.wait_showing(caption, role, window)

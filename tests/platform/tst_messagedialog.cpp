@@ -18,10 +18,11 @@ using platform::MessageDialog;
 
 namespace {
 
-const QString kNotReady =
-    QStringLiteral("\"The Solar System\" is not ready yet, but the Moon, the Sun and the Earth "
-                   "are waiting for you!\n\nTry \"The Tides\", \"Life on Earth\" or \"The Sun "
-                   "and other Stars\".");
+// A long message of two paragraphs, as the menu gives for a missing topic file.
+const QString kMissingTopic =
+    QStringLiteral("\"The Solar System\" cannot be opened: its topic file \"topics\\The Solar "
+                   "System.json\" is missing from the content folder.\n\nInstall Corvella again "
+                   "to put it back; the other topics still work.");
 
 // What a box showed, and what the test did to it.
 struct Seen {
@@ -110,9 +111,9 @@ private slots:
         QFETCH(int, key);
         Seen seen;
         answerWhenShown(seen, keys({Qt::Key(key)}));
-        platform::QtMessages().ok(kNotReady, title);
+        platform::QtMessages().ok(kMissingTopic, title);
         QVERIFY(seen.closedByAnswer);
-        QCOMPARE(seen.text, kNotReady);
+        QCOMPARE(seen.text, kMissingTopic);
         QCOMPARE(seen.title, shownTitle);
         QCOMPARE(seen.buttons, QStringList{"OK"});
         QVERIFY(!seen.iconOnAButton);
@@ -165,18 +166,18 @@ private slots:
 
     // A screen reader meets the box as an alert carrying its title and words.
     void readAsAnAlert() {
-        MessageDialog box(QStringLiteral("Corvella"), kNotReady, MessageDialog::Buttons::Ok);
+        MessageDialog box(QStringLiteral("Corvella"), kMissingTopic, MessageDialog::Buttons::Ok);
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&box);
         QVERIFY(read);
         QCOMPARE(read->role(), QAccessible::AlertMessage);
         QCOMPARE(read->text(QAccessible::Name), QStringLiteral("Corvella"));
-        QCOMPARE(read->text(QAccessible::Description), kNotReady);
+        QCOMPARE(read->text(QAccessible::Description), kMissingTopic);
     }
 
     // Wrapped paragraphs end on a fair part of a line, never on a word or two.
     void linesComeOutEven_data() {
         QTest::addColumn<QString>("text");
-        QTest::newRow("not ready") << kNotReady;
+        QTest::newRow("missing topic") << kMissingTopic;
         QTest::newRow("no activity")
             << QStringLiteral("\"The Tides\" has no ordering activity. You will find one in "
                               "\"Life on Earth\" and in \"The Sun and other Stars\".");
