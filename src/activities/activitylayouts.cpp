@@ -55,18 +55,18 @@ TwipPoint labelPlace(const std::vector<double>& corner, const QString& path, flo
 }
 
 TextSpec textSpec(const ContentFields& t) {
-    TextSpec spec;
-    spec.text = t.text("text");
-    spec.rect = visibleRect(t, "rect");
-    spec.font = t.text("font", 40);
-    if (spec.font != style::kTahoma && spec.font != style::kTimes && spec.font != style::kArial)
+    TextSpec item;
+    item.text = t.text("text");
+    item.rect = visibleRect(t, "rect");
+    item.font = t.text("font", 40);
+    if (item.font != style::kTahoma && item.font != style::kTimes && item.font != style::kArial)
         refuse(QStringLiteral("\"%1\" must be \"Tahoma\", \"Times New Roman\" or \"Arial\"")
                    .arg(t.name("font")));
-    spec.points = t.number("points", 1, kMaxPoints);
-    spec.bold = t.flag("bold");
-    spec.colour = t.colour("colour");
-    spec.align = alignment(t);
-    return spec;
+    item.points = t.number("points", 1, kMaxPoints);
+    item.bold = t.flag("bold");
+    item.colour = t.colour("colour");
+    item.align = alignment(t);
+    return item;
 }
 
 ActivityLayout read(const QByteArray& bytes) {
