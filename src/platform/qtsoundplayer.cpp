@@ -6,6 +6,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QTimer>
@@ -181,11 +182,22 @@ QtSoundPlayer::QtSoundPlayer(ContentPathResolver resolve)
     // Connected now, so the first click costs no connection.
     QMetaObject::invokeMethod(
         output_, [output = output_] { output->prepare(kStreamRate, kStreamChannels); });
+    if (QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, this, &QtSoundPlayer::stop);
 }
 
 QtSoundPlayer::~QtSoundPlayer() {
+    stop();
+}
+
+// The streams are closed in their own thread while the application still
+// runs: once it has gone, that thread can no longer be asked to do anything.
+void QtSoundPlayer::stop() {
+    if (!output_)
+        return;
     QMetaObject::invokeMethod(
         output_, [output = output_] { delete output; }, Qt::BlockingQueuedConnection);
+    output_ = nullptr;
     thread_.quit();
     thread_.wait();
 }
@@ -203,6 +215,8 @@ std::shared_ptr<const DecodedSound> QtSoundPlayer::decoded(const QString& conten
 }
 
 void QtSoundPlayer::play(const QString& contentPath) {
+    if (!output_)
+        return; // the program is ending
     auto sound = decoded(contentPath);
     if (!sound || sound->samples.isEmpty())
         return;

@@ -31,6 +31,7 @@ public:
 
 private:
     std::shared_ptr<const DecodedSound> decoded(const QString& contentPath);
+    void stop();
 
     ContentPathResolver resolve_;
     QHash<QString, std::shared_ptr<const DecodedSound>> cache_;
