@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Screens load once, unload (even from their own handlers) and cover one
+// another; text buttons answer keys and ring their focus clear of their
+// letters; option buttons and tick boxes show the choice at the text's size.
+
+#include "platform/choicelook.h"
+#include "platform/fonts.h"
+#include "platform/screenregistry.h"
+#include "platform/textlabel.h"
+#include "support/testenv.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QPainter>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+namespace {
+
+int loads = 0;
+
+// A screen whose button unloads it from inside the button's own handler.
+class ProbeScreen : public platform::Screen {
+public:
+    ProbeScreen() : Screen(QStringLiteral("probe"), Kind::FullSize) {
+        button = addLabel(QStringLiteral("exitButton"), 2, 10560, 7920, 1245, 495);
+        connect(button, &platform::TextLabel::clicked, this, [this] {
+            unload();
+            afterUnload = true; // the handler runs on safely after unloading
+        });
+    }
+    platform::TextLabel* button;
+    bool afterUnload = false;
+
+protected:
+    void onLoad() override { ++loads; }
+};
+
+ProbeScreen& probe() {
+    return platform::touch<ProbeScreen>(QStringLiteral("probe"));
+}
+
+bool probeLoaded() {
+    return platform::ScreenRegistry::instance().isLoaded("probe");
+}
+
+class CoverScreen : public platform::Screen {
+public:
+    CoverScreen() : Screen(QStringLiteral("cover"), Kind::FullSize) {}
+};
+
+CoverScreen& cover() {
+    return platform::touch<CoverScreen>(QStringLiteral("cover"));
+}
+
+QFont font(const char* family, double points, bool bold = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { platform::registerFonts(); }
+
+    void loadedOnceUnloadedFromItsOwnHandlerThenFresh() {
+        testenv::Fixture env;
+        loads = 0;
+        QPointer<ProbeScreen> first = &probe();
+        QCOMPARE(&probe(), first.data());
+        QCOMPARE(loads, 1);
+        QVERIFY(!first->isShown());
+        first->showScreen();
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), first.data());
+        first->button->click();
+        QVERIFY(first->afterUnload);
+        QVERIFY(!probeLoaded());
+        testenv::Fixture::settle();
+        QVERIFY(first.isNull());
+        QVERIFY(!probe().isShown());
+        QCOMPARE(loads, 2);
+    }
+
+    void theScreenInFrontCoversTheOthers() {
+        testenv::Fixture env;
+        probe().showScreen();
+        cover().showScreen();
+        // Both are shown; only the front one is drawn (and exposed).
+        QVERIFY(probe().isShown());
+        QVERIFY(!probe().isVisible());
+        QVERIFY(cover().isVisible());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &cover());
+        // Showing a covered screen again brings it forward.
+        probe().showScreen();
+        QVERIFY(probe().isVisible());
+        QVERIFY(!cover().isVisible());
+        probe().unload();
+        QVERIFY(cover().isVisible());
+        QCOMPARE(platform::AppWindow::instance().frontScreen(), &cover());
+    }
+
+    // A clickable text button takes the focus by Tab and is pressed by Space.
+    void textButtonsArePressedFromTheKeyboard() {
+        testenv::Fixture env;
+        ProbeScreen& screen = probe();
+        screen.button->setClickable(true);
+        screen.showScreen();
+        QCOMPARE(screen.button->focusPolicy(), Qt::TabFocus);
+        QTest::keyClick(screen.button, Qt::Key_A);
+        QVERIFY(probeLoaded());
+        QTest::keyClick(screen.button, Qt::Key_Space);
+        QVERIFY(!probeLoaded());
+    }
+
+    // A menu item's text starts at the very top of the label, so the ring is
+    // drawn around the outside: it changes no pixel of the label itself, and
+    // goes again with the focus.
+    void focusRingStaysOffTheText() {
+        platform::Screen screen(QStringLiteral("screen"), platform::Screen::Kind::Dialog);
+        screen.resize(400, 200);
+        platform::TextLabel* item =
+            screen.addButton(QStringLiteral("item"), 15, 600, 600, 3195, 375,
+                             QStringLiteral("The Sun and other Stars"), 12, Qt::blue, [](int) {});
+        platform::TextLabel* other =
+            screen.addButton(QStringLiteral("item"), 1, 600, 1800, 3195, 375,
+                             QStringLiteral("The Solar System"), 12, Qt::blue, [](int) {});
+        screen.showScreen();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        // What the window shows, as painted on its way to the display.
+        const auto shown = [&screen] {
+            return screen.screen()->grabWindow(screen.winId()).toImage();
+        };
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        QCoreApplication::processEvents();
+        const QImage unfocused = shown();
+        item->setFocus();
+        QTRY_VERIFY(shown() != unfocused);
+        const QImage focused = shown();
+
+        const QRect label = item->geometry();
+        const QRect around = label.adjusted(-3, -3, 3, 3);
+        QRect ring;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y) &&
+                    !other->geometry().adjusted(-3, -3, 3, 3).contains(x, y))
+                    ring |= QRect(x, y, 1, 1);
+        QVERIFY(ring.contains(label));
+        QVERIFY(around.contains(ring));
+        QCOMPARE(focused.copy(label), unfocused.copy(label));
+
+        other->setFocus();
+        QTRY_COMPARE(shown().copy(around), unfocused.copy(around));
+    }
+
+    // The shortcut past fontconfig's search lands on the very face the
+    // search finds, whichever fonts this machine has.
+    void namedFamiliesResolveToTheFacesFontconfigPicks() {
+        for (const char* named : {"Times New Roman", "Arial", "Tahoma", "No Such Family"}) {
+            const QString family = QString::fromLatin1(named);
+            const QString installed = platform::installedFamily(family);
+            QCOMPARE(QFontInfo(QFont(installed)).family(), QFontInfo(QFont(family)).family());
+        }
+    }
+
+    void choiceIndicatorFollowsTheFont_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<bool>("tickBox");
+        const std::pair<const char*, QFont> fonts[] = {
+            {"sound switch", font("Tahoma", 9.75, true)},
+            {"quiz answer", font("Times New Roman", 20.25)},
+            {"large", font("Times New Roman", 40)}};
+        for (const auto& [name, f] : fonts)
+            for (bool tickBox : {false, true})
+                QTest::addRow("%s, %s", name, tickBox ? "tick box" : "option button")
+                    << f << tickBox;
+    }
+
+    // The ring or box is about as tall as a capital letter (not the tiny fixed
+    // circle of the toolkit, nor as tall as the whole line); its middle is
+    // solid or ticked when chosen and empty when not.
+    void choiceIndicatorFollowsTheFont() {
+        QFETCH(QFont, font);
+        QFETCH(bool, tickBox);
+        const std::unique_ptr<QAbstractButton> button =
+            tickBox ? std::unique_ptr<QAbstractButton>(new QCheckBox)
+                    : std::make_unique<QRadioButton>();
+        button->setFont(font);
+        platform::useChoiceLook(button.get());
+        QStyle* style = button->style();
+        const int side = style->pixelMetric(tickBox ? QStyle::PM_IndicatorHeight
+                                                    : QStyle::PM_ExclusiveIndicatorHeight,
+                                            nullptr, button.get());
+        const double capitals = QFontMetricsF(font).capHeight();
+        QVERIFY2(side >= capitals * 0.95 && side <= capitals * 1.5,
+                 qPrintable(QStringLiteral("%1 px for capitals of %2").arg(side).arg(capitals)));
+        for (bool chosen : {false, true}) {
+            QImage image(side, side, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QStyleOptionButton option;
+            option.initFrom(button.get());
+            option.rect = image.rect();
+            option.state |= chosen ? QStyle::State_On : QStyle::State_Off;
+            QPainter painter(&image);
+            style->drawPrimitive(tickBox ? QStyle::PE_IndicatorCheckBox
+                                         : QStyle::PE_IndicatorRadioButton,
+                                 &option, &painter, button.get());
+            painter.end();
+            // The outline reaches the edges; the middle half is inked when chosen.
+            const QRect middle(side / 4, side / 4, side / 2, side / 2);
+            QRect ink;
+            int inked = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x)
+                    if (qAlpha(image.pixel(x, y)) > 128) {
+                        ink |= QRect(x, y, 1, 1);
+                        inked += middle.contains(x, y) ? 1 : 0;
+                    }
+            QVERIFY(ink.width() >= side - 2 && ink.height() >= side - 2);
+            const double share = double(inked) / (middle.width() * middle.height());
+            QVERIFY2(chosen ? share > (tickBox ? 0.15 : 0.6) : share < 0.05,
+                     qPrintable(QString::number(share)));
+        }
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"
