@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Content files: paths resolve with backslashes and regardless of case, and
-// never leave the content folder; pictures are told apart by their contents,
-// and a raster picture that declares more pixels than any screen could show
-// is refused before it is decoded.
+// Content paths resolve regardless of case and never leave the content folder;
+// pictures are told apart by contents and refused on a size too big to show.
 
 #include "platform/mediapaths.h"
 #include "platform/picture.h"
@@ -26,8 +24,7 @@ QByteArray encoded(const char* format) {
     return bytes;
 }
 
-// A small JPEG whose frame header declares width by height: the data that
-// follows is far too short, as in a damaged or hostile file.
+// A small JPEG that declares width by height, as a damaged or hostile file.
 QByteArray jpegDeclaring(int width, int height) {
     QByteArray bytes = encoded("JPEG");
     const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screens load once, unload (even from their own handlers) and cover one
-// another; text buttons answer keys and ring their focus clear of their
-// letters; option buttons and tick boxes show the choice at the text's size.
+// Screens load once, unload and cover one another; text buttons answer keys
+// and ring their focus clear of their letters; choices show at the text's size.
 
 #include "platform/choicelook.h"
 #include "platform/fonts.h"
@@ -68,6 +67,7 @@ class ControlsTest : public QObject {
 private slots:
     void initTestCase() { platform::registerFonts(); }
 
+    // Space presses the button, which unloads its screen from its own handler.
     void loadedOnceUnloadedFromItsOwnHandlerThenFresh() {
         testenv::Fixture env;
         loads = 0;
@@ -75,9 +75,11 @@ private slots:
         QCOMPARE(&probe(), first.data());
         QCOMPARE(loads, 1);
         QVERIFY(!first->isShown());
+        first->button->setClickable(true);
         first->showScreen();
         QCOMPARE(platform::AppWindow::instance().frontScreen(), first.data());
-        first->button->click();
+        QCOMPARE(first->button->focusPolicy(), Qt::TabFocus);
+        QTest::keyClick(first->button, Qt::Key_Space);
         QVERIFY(first->afterUnload);
         QVERIFY(!probeLoaded());
         testenv::Fixture::settle();
@@ -104,22 +106,7 @@ private slots:
         QCOMPARE(platform::AppWindow::instance().frontScreen(), &cover());
     }
 
-    // A clickable text button takes the focus by Tab and is pressed by Space.
-    void textButtonsArePressedFromTheKeyboard() {
-        testenv::Fixture env;
-        ProbeScreen& screen = probe();
-        screen.button->setClickable(true);
-        screen.showScreen();
-        QCOMPARE(screen.button->focusPolicy(), Qt::TabFocus);
-        QTest::keyClick(screen.button, Qt::Key_A);
-        QVERIFY(probeLoaded());
-        QTest::keyClick(screen.button, Qt::Key_Space);
-        QVERIFY(!probeLoaded());
-    }
-
-    // A menu item's text starts at the very top of the label, so the ring is
-    // drawn around the outside: it changes no pixel of the label itself, and
-    // goes again with the focus.
+    // The text starts at the label's very top, so the ring goes around the outside.
     void focusRingStaysOffTheText() {
         platform::Screen screen(QStringLiteral("screen"), platform::Screen::Kind::Dialog);
         screen.resize(400, 200);
@@ -159,8 +146,7 @@ private slots:
         QTRY_COMPARE(shown().copy(around), unfocused.copy(around));
     }
 
-    // The shortcut past fontconfig's search lands on the very face the
-    // search finds, whichever fonts this machine has.
+    // The shortcut past fontconfig's search lands on the face the search finds.
     void namedFamiliesResolveToTheFacesFontconfigPicks() {
         for (const char* named : {"Times New Roman", "Arial", "Tahoma", "No Such Family"}) {
             const QString family = QString::fromLatin1(named);
@@ -182,9 +168,7 @@ private slots:
                     << f << tickBox;
     }
 
-    // The ring or box is about as tall as a capital letter (not the tiny fixed
-    // circle of the toolkit, nor as tall as the whole line); its middle is
-    // solid or ticked when chosen and empty when not.
+    // About as tall as a capital letter; solid or ticked when chosen, empty if not.
     void choiceIndicatorFollowsTheFont() {
         QFETCH(QFont, font);
         QFETCH(bool, tickBox);

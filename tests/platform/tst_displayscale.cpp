@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scale of fit to screen: the largest that keeps the window's shape on
-// the display, never below 1, and how it joins a scale the environment
-// already asks for.
+// The scale of fit to screen, never below 1, and how it joins a scale the
+// environment already asks for.
 
 #include "platform/displayscale.h"
 

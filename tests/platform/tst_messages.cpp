@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message boxes: the program's words, title and buttons, answered by Enter
-// and Escape, read out as alerts, and wrapped into even lines; an exception a
-// handler lets out is reported in one, and the program goes on.
+// Message boxes: words, title and buttons, keys, alerts and even lines; an
+// exception a handler lets out is reported in one and the program goes on.
 
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
@@ -28,8 +27,7 @@ const QString kMissingTopic = QStringLiteral(
     "missing from the content folder.\n\nInstall Corvella again to put it back; the other "
     "topics still work.");
 
-// Once the box is up, notes its title, words and buttons (marking one with
-// an icon), presses `keys` in it and notes whether they closed it.
+// Once the box is up, notes what it shows, presses `keys` and notes if it stays.
 void pressWhenShown(QStringList& shown, const Keys& keys) {
     QTimer::singleShot(0, [&shown, keys] {
         auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget());
@@ -75,8 +73,7 @@ private slots:
         platform::installAccessibility();
     }
 
-    // An OK box, an OK and Cancel box, and a question whose buttons name the
-    // answers (the second, "Stay", is the default).
+    // In a question whose buttons name the answers, the second is the default.
     void boxesAnsweredFromTheKeyboard_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<Keys>("keys");
@@ -128,9 +125,7 @@ private slots:
         QCOMPARE(read->text(QAccessible::Description), kMissingTopic);
     }
 
-    // Wrapped paragraphs end on a fair part of a line, never on a word or two,
-    // in a column that is not narrow either; a text on one line, or a word
-    // too long for any line, keeps its own width.
+    // Paragraphs never end on a word or two; a text that cannot wrap keeps its width.
     void textWidth_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("wraps");

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing: vector pages on Qt; without a printer, a PDF named after what was
-// printed and the day, never over an earlier file nor half-written; sound and
-// printing come from a module loaded on first use.
+// Printing: vector pages; without a printer, a PDF never over an earlier file
+// nor half-written; devices from a module loaded on first use.
 
 #include "platform/devices.h"
 #include "platform/mediapaths.h"
@@ -108,8 +107,7 @@ private slots:
                                      "Certificate - Sam - 2026-12-07 (3).pdf"}));
     }
 
-    // Only a missing printer saves the page; any failure leaves no file
-    // behind and says so.
+    // Only a missing printer saves the page; any failure leaves no file behind.
     void printingWithoutAPrinter_data() {
         QTest::addColumn<bool>("printerJams");
         QTest::addColumn<bool>("pageFails");
@@ -157,9 +155,7 @@ private slots:
         QCOMPARE(isPdf(QDir(folder).filePath(name)), saved);
     }
 
-    // The built module keeps its side of the agreement: its printer error is
-    // the program's own type (the test machines have no printer), and the
-    // page a missing printer would have printed goes into a file.
+    // The module's errors are the program's own types; its PDF printer works.
     void theBuiltModuleOffersSoundAndPrinting() {
         QCOMPARE(QFileInfo(QStringLiteral(CORVELLA_DEVICE_MODULE)).fileName(),
                  QString::fromLatin1(platform::kDeviceModuleFile));
@@ -180,8 +176,7 @@ private slots:
         QVERIFY(isPdf(file));
     }
 
-    // Beside a test program there is no module: the program runs on, silent,
-    // and says that printing failed.
+    // Beside a test program there is no module: the program runs on, silent.
     void withoutTheModuleTheProgramRunsOn() {
         testenv::Fixture env;
         platform::setSoundPlayer(nullptr);

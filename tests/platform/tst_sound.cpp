@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sounds: every WAV encoding the content uses is decoded, nothing else; a
-// stream is fed whole frames of the sound, then its silence; without a sound
-// server the player is silent and says so once.
+// Sounds: WAV decoded, nothing else; a stream fed whole frames, then silence;
+// without a sound server the player is silent and says so once.
 
 #include "platform/mediapaths.h"
 #include "platform/qtsoundplayer.h"
@@ -50,8 +49,7 @@ std::shared_ptr<const platform::DecodedSound> countingSound(int frames) {
 
 constexpr int kFrame = 4; // 16-bit stereo
 
-// Everything the feed hands over when asked for `chunk` bytes at a time;
-// a read of part of a frame (which would shift the stream) makes it empty.
+// What the feed gives `chunk` bytes at a time; empty if it gives part of a frame.
 QByteArray drain(platform::SoundFeed& feed, qint64 chunk) {
     QByteArray all;
     QByteArray block(int(qMax<qint64>(chunk, 1)), '\x7f');
@@ -71,8 +69,7 @@ QByteArray drain(platform::SoundFeed& feed, qint64 chunk) {
 class SoundTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every encoding of WAV the content uses; a missing file, and formats
-    // the library would decode but the content never uses, named .wav.
+    // Every WAV encoding the content uses; other formats the library reads, named .wav.
     void decodesWavesOnly_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("decodes");
@@ -108,9 +105,7 @@ private slots:
         QVERIFY2(peak > 10000 && peak < 14500, qPrintable(QString::number(peak)));
     }
 
-    // Asked `chunk` bytes at a time, a stream is given the whole sound, then
-    // its silence in whole frames, then nothing, and never part of a frame; a
-    // sound started in place of another starts from its own beginning.
+    // A sound started in place of another starts from its own beginning.
     void feedsTheWholeSoundThenItsSilence_data() {
         QTest::addColumn<int>("frames");
         QTest::addColumn<qint64>("silence");
@@ -153,9 +148,7 @@ private slots:
         QVERIFY(feed.finished());
     }
 
-    // No sound server (the socket named is missing): the player stays silent
-    // and returns, for real files, missing ones and repeats, and says so once
-    // however often it looks for the server again.
+    // However often the player looks for a missing server again, it warns once.
     void withoutAServerThePlayerIsSilentAndSaysSoOnce() {
         qputenv("PULSE_SERVER", "unix:/nonexistent/corvella-test-no-sound-server");
         QTest::ignoreMessage(QtWarningMsg,
