@@ -23,23 +23,24 @@ def spawn(args, **kwargs):
     return subprocess.Popen(args, start_new_session=True, preexec_fn=_end_with_parent, **kwargs)
 
 
+def _signal_group(process, sig):
+    try:
+        os.killpg(process.pid, sig)
+    except ProcessLookupError:
+        pass
+
+
 def end_process(process, timeout=10):
     """Ends a spawned process and its group by its id: politely, then for sure."""
     if process is None:
         return
-    try:
-        os.killpg(process.pid, signal.SIGTERM)
-    except ProcessLookupError:
-        pass
+    _signal_group(process, signal.SIGTERM)
     try:
         process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait()
-    try:  # helpers left behind in the group
-        os.killpg(process.pid, signal.SIGKILL)
-    except ProcessLookupError:
-        pass
+    _signal_group(process, signal.SIGKILL)  # helpers left behind in the group
 
 
 def _read_line(process, what):
@@ -52,8 +53,8 @@ def _read_line(process, what):
     return line
 
 
-def _dbus(env, *args):
-    result = subprocess.run(["dbus-send", *args, "--print-reply=literal"], env=env,
+def _dbus(env, bus, *args):
+    result = subprocess.run(["dbus-send", bus, "--print-reply=literal", *args], env=env,
                             capture_output=True, text=True, timeout=10)
     return result.stdout.strip() if result.returncode == 0 else ""
 
@@ -65,11 +66,9 @@ def _has_owner(env, bus, name):
 
 class Desktop:
     def __init__(self, root):
-        self.root = root
+        self.root, self.processes, self.env = root, [], {}
         self.runtime = os.path.join(root, "runtime")
-        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
-        self.processes = []
-        self.env = {}
+        os.makedirs(self.runtime, mode=0o700)
 
     def _spawn(self, args, env, log, stdout=subprocess.DEVNULL):
         with open(os.path.join(self.root, log), "w") as err:
@@ -104,9 +103,8 @@ class Desktop:
         self.env = env
 
     def stop(self):
-        for process in reversed(self.processes):
-            end_process(process)
-        self.processes = []
+        while self.processes:
+            end_process(self.processes.pop())
 
 
 SESSION_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"

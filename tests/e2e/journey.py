@@ -29,8 +29,7 @@ def TITLE_WINDOW(window):
 
 
 def start_desktop():
-    """For setUpModule: one desktop per process, set in this process's
-    environment before the accessibility client first connects."""
+    """For setUpModule: one desktop per process, set in the environment."""
     global _desktop
     if _desktop is None:
         _desktop = Desktop(tempfile.mkdtemp(prefix="corvella-e2e-desktop-"))
@@ -62,8 +61,7 @@ class Question:
 
 
 def read_questions(home, title):
-    """The ten questions of a topic's question file, read as the program reads
-    it: CR LF lines, a comma ends a field, "&" stands for ","."""
+    """A question file's ten questions: a comma ends a field, "&" is ","."""
     with open(os.path.join(home, "multiple", title + ".txt"), "rb") as f:
         lines = [line.lstrip(" ").split(",", 1)[0].replace("&", ",")
                  for line in f.read().decode("cp1252").split("\r\n")]
@@ -72,8 +70,6 @@ def read_questions(home, title):
 
 
 class Program:
-    """The program under test, started on the shared desktop."""
-
     def __init__(self, executable, home, root, cups_socket, sound_server=None):
         env = dict(_desktop.env)
         self.home = os.path.join(root, "home")  # the user's own folder
@@ -104,8 +100,7 @@ class Program:
         end_process(self.process)
 
     def log(self):
-        with open(self.log_path, errors="replace") as f:
-            return "program output:\n" + f.read()[-3000:]
+        return "program output:\n" + open(self.log_path, errors="replace").read()[-3000:]
 
 
 class Journey(unittest.TestCase):
@@ -116,7 +111,7 @@ class Journey(unittest.TestCase):
 
     def setUp(self):
         self.root = tempfile.mkdtemp(prefix="corvella-e2e-")
-        os.chmod(self.root, 0o755)
+        os.chmod(self.root, 0o755)  # the print server's filters run as lp
         self.addCleanup(_keep_or_remove, self.root)
         self.home = os.path.join(self.root, "media")
         shutil.copytree(os.environ["CORVELLA_SOURCE_MEDIA"], self.home)
@@ -165,8 +160,7 @@ class Journey(unittest.TestCase):
         return count or (1 if f"{stem}.wmf" in names else 0)
 
     def page_through(self, count, back=False):
-        """Pages an open set of count pages to its end (and back to the first),
-        checking the page label and buttons on each; then leaves by Exit."""
+        """Pages an open set to its end (and back), checking each page; then Exit."""
         self.assertGreater(count, 0, "the content folder has the set's pages")
         shown = self.reader.wait(lambda s: s if s.button("Print") else None, "a notes page")
         if count == 1:  # no page label and no page buttons
@@ -174,24 +168,18 @@ class Journey(unittest.TestCase):
             self.assertFalse([t for t in shown.labels() if t.startswith("Page ")], shown)
         route = list(range(1, count + 1)) + (list(range(count - 1, 0, -1)) if back else [])
         for step, page in enumerate(route if count > 1 else []):
-            shown = self.reader.wait_labels(f"Page {page} of {count}")
-            self.assertEqual(page > 1, shown.one("Previous Page", "push button").enabled, shown)
-            self.assertEqual(page < count, shown.one("Next Page", "push button").enabled, shown)
+            self.reader.wait_label(f"Page {page} of {count}")
             if step + 1 < len(route):
                 self.press("Next Page" if route[step + 1] > page else "Previous Page")
         self.press("Exit")
 
     def answer_quiz(self, questions, wrong=(), unanswered=()):
-        """Answers the open quiz: the right option except for the numbers in
-        wrong (a wrong one) and unanswered (none), checking each question."""
+        """Answers the open quiz right but for the numbers in wrong and unanswered."""
         for number, question in enumerate(questions, start=1):
             shown = self.reader.wait_labels(f"Question {number}", question.text)
-            self.assertEqual(number > 1, bool(shown.button("<< Previous Question")), shown)
-            options = {o: shown.one(o, "radio button") for o in question.options}
-            self.assertTrue(all(options.values()), shown)
             if number not in unanswered:
-                choose(options[question.wrong_option if number in wrong
-                               else question.right_option])
+                choose(shown.one(question.wrong_option if number in wrong
+                                 else question.right_option, "radio button"))
             press(shown.button("Check Score >>" if number == 10 else "Next Question >>"))
 
     def keyboard(self, *args):
@@ -203,12 +191,3 @@ class Journey(unittest.TestCase):
         self.reader.wait_label(text)
         self.press("OK")
         self.reader.wait_gone(text, "label")
-
-    def saved_message(self):
-        """Answers the message that a page was saved instead of printed;
-        returns the message."""
-        message = self.reader.wait(lambda s: next((n.name for n in s.of_role("label")
-                                                   if n.name.startswith("There is no printer")),
-                                                  None), "the message that the page was saved")
-        self.answer_box(message)
-        return message

@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Finding the program's sounds in a recording: each WAV file, brought to the
-recording's rate, is looked for by its shape (normalised correlation) and
-must come out whole: as loud as the file, as long, and alike in every window
-but the nearly silent ones (a gap or a slip in the middle shows there)."""
+"""Finding the program's sounds in a recording by their shape (normalised
+correlation): each must come out whole, as loud as its WAV file, as long, and
+alike in every window but the nearly silent ones (where a gap would show)."""
 
+import functools
 import os
 import wave
 from dataclasses import dataclass
@@ -44,9 +44,7 @@ class Heard:
     level_db: float  # the recording's energy against the file's
     worst_window: float  # the least correlation of a window that is not quiet
 
-    @property
-    def end(self):
-        return self.onset + self.length
+    end = property(lambda self: self.onset + self.length)
 
     @property
     def whole(self):
@@ -97,16 +95,14 @@ class Listener:
     def __init__(self, recording, wav_folder):
         self.recording = recording
         self.folder = wav_folder
-        self.templates = {}
         self.heard = []
         self.replaced = []  # spans where a sound was cut short by the next
         self.next_frame = 0  # the next sound starts here or later
         self.looked_at = 0  # the recording's length at the last search
 
+    @functools.lru_cache(maxsize=None)
     def template(self, name):
-        if name not in self.templates:
-            self.templates[name] = read_wav(os.path.join(self.folder, name + ".wav"))
-        return self.templates[name]
+        return read_wav(os.path.join(self.folder, name + ".wav"))
 
     def _matches(self, names):
         recorded = self.recording.samples(self.next_frame)

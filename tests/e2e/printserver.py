@@ -105,8 +105,8 @@ class PrintServer:
         end_process(self.process)
 
     def jobs(self):
-        return sorted(glob.glob(os.path.join(self.jobs_dir, "job-*.pdf")),
-                      key=lambda p: int(p.rsplit("-", 1)[1].split(".")[0]))
+        """The jobs in the order they were sent (job-1.pdf to job-9.pdf)."""
+        return sorted(glob.glob(os.path.join(self.jobs_dir, "job-*.pdf")))
 
     def wait_for_jobs(self, count):
         wait_until(lambda: len(self.jobs()) >= count, 20, f"{count} printed job(s)",

@@ -12,11 +12,10 @@ from gi.repository import Atspi, GLib  # noqa: E402
 
 from waiting import wait_until  # noqa: E402
 
-TIMEOUT = 30  # generous: a deadline costs nothing when the program is on time
 LEAF_ROLES = {"label", "push button", "radio button", "check box", "text"}
 
 
-@dataclass
+@dataclass(repr=False)
 class Node:
     """One showing element; window is the Node of its window (None for one)."""
     accessible: object
@@ -26,9 +25,12 @@ class Node:
     depth: int
     window: object
 
-    enabled = property(lambda self: self.states.contains(Atspi.StateType.ENABLED))
-    focused = property(lambda self: self.states.contains(Atspi.StateType.FOCUSED))
-    checked = property(lambda self: self.states.contains(Atspi.StateType.CHECKED))
+    def _has(self, state):
+        return self.states.contains(state)
+
+    enabled = property(lambda self: self._has(Atspi.StateType.ENABLED))
+    focused = property(lambda self: self._has(Atspi.StateType.FOCUSED))
+    checked = property(lambda self: self._has(Atspi.StateType.CHECKED))
 
     def text(self):
         return self.accessible.get_text(0, -1)
@@ -54,7 +56,7 @@ class Snapshot:
 
     def find(self, name, role=None, window=None):
         """window: the window's name, or a test of the window's Node."""
-        return [n for n in self.nodes if n.name == name and (role is None or n.role == role)
+        return [n for n in self.nodes if n.name == name and role in (None, n.role)
                 and (window is None or (n.window is not None and (
                     window(n.window) if callable(window) else n.window.name == window)))]
 
@@ -63,7 +65,7 @@ class Snapshot:
         return hits[0] if len(hits) == 1 else None
 
     def labels(self):
-        return [n.name for n in self.nodes if n.role == "label" and n.name]
+        return [n.name for n in self.of_role("label") if n.name]
 
     def button(self, caption, window=None):
         """The one showing, enabled button of that caption, or None."""
@@ -111,23 +113,20 @@ class Reader:
                 return
             role = accessible.get_role_name()
             node = Node(accessible, role, accessible.get_name() or "", states, depth, window)
-            count = 0 if role in LEAF_ROLES else accessible.get_child_count()
+            children = [] if role in LEAF_ROLES else range(accessible.get_child_count())
+            if depth > 0:
+                out.append(node)
+            for i in children:
+                child = accessible.get_child_at_index(i)
+                if child is not None:
+                    self._walk(child, depth + 1, out, node if depth == 1 else window)
         except GLib.Error:  # went away while walking
             return
-        if depth > 0:
-            out.append(node)
-        for i in range(count):
-            try:
-                child = accessible.get_child_at_index(i)
-            except GLib.Error:
-                continue
-            if child is not None:
-                self._walk(child, depth + 1, out, node if depth == 1 else window)
 
     def find(self, name, role=None):
         return self.snapshot().find(name, role)
 
-    def wait(self, condition, what, timeout=TIMEOUT):
+    def wait(self, condition, what, timeout=30):
         """Polls condition(snapshot) until it gives a true value, returned."""
         last = [None]
 
@@ -136,7 +135,7 @@ class Reader:
             return condition(last[0])
         return wait_until(check, timeout, what, lambda: last[0])
 
-    def wait_showing(self, name, role=None, window=None, timeout=TIMEOUT):
+    def wait_showing(self, name, role=None, window=None, timeout=30):
         """Waits until exactly one element called name is showing."""
         return self.wait(lambda s: s.one(name, role, window),
                          f"{role or 'element'} {name!r} to show", timeout)
@@ -167,17 +166,13 @@ class Reader:
             raise AssertionError(f"could not type into {node!r}")
 
 
-def press(node):
-    _do_action(node, ("Press", "press", "click"))
-
-
-def choose(node):
-    _do_action(node, ("Toggle", "toggle", "Press", "press", "click"))
-
-
-def _do_action(node, names):
+def press(node, names=("Press", "press", "click")):
     available = [node.accessible.get_action_name(i) for i in range(node.accessible.get_n_actions())]
     name = next((n for n in names if n in available), None)
     if name is None:
         raise AssertionError(f"{node!r} has none of the actions {names}; it has {available}")
     node.accessible.do_action(available.index(name))
+
+
+def choose(node):
+    press(node, ("Toggle", "toggle", "Press", "press", "click"))

@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private sound server for the journeys that listen: PipeWire with its
-PulseAudio service and session manager, or PulseAudio itself, a null sink as
-the default output, and a recorder of that sink's monitor that keeps when
-each block of samples arrived, to time a sample against what caused it."""
+"""A private sound server for the journeys that listen (PipeWire with its
+PulseAudio service and session manager, or PulseAudio itself) with a null
+sink as the default output, and a recorder of that sink's monitor."""
 
 import bisect
 import os
@@ -24,23 +23,20 @@ class SoundServer:
     def __init__(self, root, kind, base_env):
         if kind not in KINDS:
             raise ValueError(f"unknown sound server {kind!r}; one of {KINDS}")
-        self.root, self.kind = root, kind
+        self.root, self.kind, self.processes = root, kind, []
         self.runtime = os.path.join(root, "runtime")
+        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
         self.socket = os.path.join(self.runtime, "pulse", "native")
+        self.address = "unix:" + self.socket  # what a client's PULSE_SERVER names
+        # Nothing of the server's lands in the user's own folders.
         self.env = {k: v for k, v in base_env.items()
                     if not k.startswith(("XDG_", "PULSE_", "PIPEWIRE_"))}
-        self.env.update({"XDG_RUNTIME_DIR": self.runtime, "PULSE_SERVER": self.address})
-        for name in ("home", "config", "state", "data"):  # nothing lands in the user's own
+        self.env.update({"XDG_RUNTIME_DIR": self.runtime, "PULSE_SERVER": self.address,
+                         "HOME": root, "XDG_CONFIG_HOME": os.path.join(root, "config"),
+                         "XDG_STATE_HOME": os.path.join(root, "state"),
+                         "XDG_DATA_HOME": os.path.join(root, "data")})
+        for name in ("config", "state", "data"):
             os.makedirs(os.path.join(root, name), exist_ok=True)
-            self.env["HOME" if name == "home" else f"XDG_{name.upper()}_HOME"] = \
-                os.path.join(root, name)
-        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
-        self.processes = []
-
-    @property
-    def address(self):
-        """What a client's PULSE_SERVER names."""
-        return "unix:" + self.socket
 
     def _spawn(self, *args):
         with open(os.path.join(self.root, args[0] + ".log"), "a") as err:
@@ -78,9 +74,8 @@ class SoundServer:
         return len(self.pactl("list", "short", "sink-inputs").stdout.splitlines())
 
     def stop(self):
-        for process in reversed(self.processes):
-            end_process(process)
-        self.processes = []
+        while self.processes:
+            end_process(self.processes.pop())
 
     def log(self):
         return "\n".join(f"--- {name}\n{open(os.path.join(self.root, name)).read()[-1500:]}"
@@ -91,8 +86,9 @@ class SoundServer:
 
 
 class Recorder:
-    """Records the null sink's monitor from start() to stop(), as float
-    samples of its left channel (a mono sound reaches both at full level)."""
+    """Records the null sink's monitor from start() to stop() as floats of its
+    left channel (a mono sound reaches both), keeping when each block of
+    samples arrived, to time a sample against what caused it."""
 
     FRAME = 8  # bytes: two float channels
 
@@ -103,14 +99,14 @@ class Recorder:
         self._arrivals = []  # (frames recorded in all, when that block arrived)
         self.process = self._thread = None
 
-    def start(self, timeout=10):
+    def start(self):
         self.process = spawn(["parec", "-d", SINK + ".monitor", "--raw", "--format=float32le",
                               f"--rate={RATE}", "--channels=2", "--latency-msec=20"],
                              env=self.server.env, stdout=subprocess.PIPE,
                              stderr=subprocess.DEVNULL)
         self._thread = threading.Thread(target=self._read, daemon=True)
         self._thread.start()
-        wait_until(lambda: self.frame_count() > RATE // 10, timeout,
+        wait_until(lambda: self.frame_count() > RATE // 10, 10,
                    "the first tenth of a second of the recording")
 
     def _read(self):

@@ -29,15 +29,17 @@ class Activity:
 class ActivitySteps(journey.Journey):
     prints = False
 
-    def topic_file(self, topic):
-        with open(os.path.join(self.home, "topics", topic + ".json"), encoding="utf-8") as f:
+    def content(self, *path):
+        with open(os.path.join(self.home, *path), encoding="utf-8") as f:
             return json.load(f)
+
+    def topic_file(self, topic):
+        return self.content("topics", topic + ".json")
 
     def activity(self, topic, button):
         """The activity behind a topic's button, from the file the topic names."""
         path = self.topic_file(topic)["ordering" if button.startswith("Ordering") else "labelling"]
-        with open(os.path.join(self.home, *path.split("\\")), encoding="utf-8") as f:
-            a = json.load(f)
+        a = self.content(*path.split("\\"))
         return Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
                         [(b["answer"], b["left"], b["top"]) for b in a["boxes"]])
 
