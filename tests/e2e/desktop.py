@@ -107,9 +107,7 @@ class Desktop:
             end_process(self.processes.pop())
 
 
-SESSION_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
+SESSION_BUS_CONFIG = """<busconfig>
   <type>session</type>
   <listen>unix:path={socket}</listen>
   <auth>EXTERNAL</auth>
