@@ -22,8 +22,7 @@
 
 struct RecordedItem {
     enum Kind { Path, Text, Image } kind = Path;
-    QRectF bounds;     // device coordinates, for paths and images
-    QPainterPath path; // device coordinates
+    QRectF bounds; // device coordinates, for paths and images
     QPen pen;
     QBrush brush;
     QString text;         // for text
@@ -35,7 +34,7 @@ struct RecordedItem {
 };
 
 // Takes the transform, pen, brush and clip from the painter at each drawing;
-// rectangles, ellipses and lines arrive through QPaintEngine's fallbacks.
+// rectangles and ellipses arrive as paths through QPaintEngine's fallbacks.
 class RecordingEngine : public QPaintEngine {
 public:
     RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
@@ -45,17 +44,7 @@ public:
     void updateState(const QPaintEngineState&) override {}
 
     void drawPath(const QPainterPath& path) override {
-        RecordedItem& item = record(RecordedItem::Path);
-        item.path = toDevice().map(path);
-        item.bounds = item.path.boundingRect();
-    }
-
-    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
-        QPainterPath path;
-        path.addPolygon(QPolygonF(QVector<QPointF>(points, points + count)));
-        if (mode != PolylineMode)
-            path.closeSubpath();
-        drawPath(path);
+        record(RecordedItem::Path).bounds = toDevice().map(path).boundingRect();
     }
 
     void drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF& sr) override {
@@ -212,10 +201,10 @@ inline QByteArray dibHeader(int width, int height, int bits, int compression = 0
            le32(quint32(compression)) + QByteArray(12, '\0') + le32(quint32(colorsUsed)) + le32(0);
 }
 
-// A 32-bit bitmap of the given pixels, in stored order.
-inline QByteArray dib32(int width, int height, const QVector<QRgb>& pixels) {
-    QByteArray b = dibHeader(width, height, 32);
-    for (QRgb c : pixels)
+// Colours as a bitmap stores them: a colour table, or the pixels of 32 bits.
+inline QByteArray quads(std::initializer_list<QRgb> colours) {
+    QByteArray b;
+    for (QRgb c : colours)
         b += le32(c & 0xFFFFFF);
     return b;
 }
