@@ -85,7 +85,7 @@ private:
     }
 };
 
-// 1000 x 1000 device units at 96 per inch.
+// 1000 x 1000 device units at 96 per inch (the other metrics are not asked for).
 class RecordingDevice : public QPaintDevice {
 public:
     QPaintEngine* paintEngine() const override { return &engine_; }
@@ -99,20 +99,10 @@ public:
     }
 
 protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 1000;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
+    int metric(PaintDeviceMetric m) const override {
+        if (m == PdmDevicePixelRatioScaled)
             return int(QPaintDevice::devicePixelRatioFScale());
-        case PdmDepth:
-            return 32;
-        default:
-            return 96; // resolutions; sizes in millimetres are not asked for
-        }
+        return m == PdmDevicePixelRatio ? 1 : m == PdmWidth || m == PdmHeight ? 1000 : 96;
     }
 
 private:
