@@ -15,7 +15,6 @@
 #include <QTextItem>
 #include <QtEndian>
 #include <QtMath>
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -202,18 +201,16 @@ inline QByteArray quads(std::initializer_list<QRgb> colours) {
 // An image as text, rows top-down joined by '/': k w r g b for black, white,
 // red, green, blue, '.' for transparent, '?' for anything else.
 inline QString pixelsOf(const QImage& image) {
-    QString out;
+    const QList<QRgb> names = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 255, 0),
+                               qRgb(0, 0, 255)};
+    QStringList rows(image.height());
     for (int y = 0; y < image.height(); ++y) {
-        out += y ? QStringLiteral("/") : QString();
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            const QRgb names[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0),
-                                  qRgb(0, 255, 0), qRgb(0, 0, 255)};
-            const int i = int(std::find(names, names + 5, c | 0xFF000000) - names);
-            out += qAlpha(c) == 0 ? QChar('.') : QChar("kwrgb?"[i]);
+            const qsizetype i = names.indexOf(image.pixel(x, y));
+            rows[y] += QChar(qAlpha(image.pixel(x, y)) == 0 ? '.' : "kwrgb?"[i < 0 ? 5 : i]);
         }
     }
-    return out;
+    return rows.join(QLatin1Char('/'));
 }
 
 inline std::unique_ptr<RecordingDevice> play(const QByteArray& bytes,
