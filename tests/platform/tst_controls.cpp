@@ -40,17 +40,10 @@ ProbeScreen& probe() {
     return platform::touch<ProbeScreen>(QStringLiteral("probe"));
 }
 
-bool probeLoaded() {
-    return platform::ScreenRegistry::instance().isLoaded("probe");
-}
-
-class CoverScreen : public platform::Screen {
-public:
-    CoverScreen() : Screen(QStringLiteral("cover"), Kind::FullSize) {}
-};
-
-CoverScreen& cover() {
-    return platform::touch<CoverScreen>(QStringLiteral("cover"));
+platform::Screen& cover() {
+    return platform::touch<platform::Screen>(QStringLiteral("cover"), [] {
+        return new platform::Screen(QStringLiteral("cover"), platform::Screen::Kind::FullSize);
+    });
 }
 
 QFont font(const char* family, double points, bool bold = false) {
@@ -81,7 +74,7 @@ private slots:
         QCOMPARE(first->button->focusPolicy(), Qt::TabFocus);
         QTest::keyClick(first->button, Qt::Key_Space);
         QVERIFY(first->afterUnload);
-        QVERIFY(!probeLoaded());
+        QVERIFY(!platform::ScreenRegistry::instance().isLoaded("probe"));
         testenv::Fixture::settle();
         QVERIFY(first.isNull());
         QVERIFY(!probe().isShown());
