@@ -12,7 +12,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel --target corvella
 mkdir -p "$out"
 rm -f "$out"/[0-9][0-9]-*.png
-cd tests/e2e
+cd tools/tour
+# The tour drives the program with the journeys' helpers.
+PYTHONPATH="$(realpath ../../tests/e2e)" \
 CORVELLA_PROGRAM="$(realpath ../../build/src/corvella)" \
 CORVELLA_SOURCE_MEDIA="$(realpath ../../media)" \
 CORVELLA_TOUR_DIR="$out" PYTHONDONTWRITEBYTECODE=1 \

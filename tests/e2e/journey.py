@@ -1,14 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The base of every end-to-end journey.
-
-The journeys of one process share one private desktop (display, session
-bus, accessibility bus); each journey starts the built program afresh on a
-private copy of the content folder, with its own print server when it
-prints, and ends every process it started by its id. CTest runs each journey
-in a process of its own, so there each journey has its own desktop too.
-
-Environment: CORVELLA_PROGRAM (the built program), CORVELLA_SOURCE_MEDIA
-(the content folder to copy); CORVELLA_E2E_KEEP=1 keeps the run folders;
+"""The base of every journey: the journeys of one process share a private
+desktop; each starts the program (CORVELLA_PROGRAM) afresh on a private copy
+of the content folder (CORVELLA_SOURCE_MEDIA), with its own print or sound
+server when it needs one. CORVELLA_E2E_KEEP=1 keeps the run folders;
 CORVELLA_E2E_LOG_RULES sets the program's QT_LOGGING_RULES."""
 
 import atexit
@@ -17,42 +11,36 @@ import shutil
 import subprocess
 import tempfile
 import unittest
+from dataclasses import dataclass
 
 from desktop import Desktop, end_process, spawn
 from printserver import PrintServer
+from reader import Reader, choose, press
 from waiting import wait_until
 
 _desktop = None
-TITLE_WIDTH = 364  # pixels: the title and exit screen, narrower than the program window
+MENU = "Worksheet Catalogue"  # a button only the menu has
+PERFECT = "Excellent work. You have scored 10 out of 10."
 
 
 def TITLE_WINDOW(window):
-    """The title and exit screen: named after the program, as the program
-    window is, and told apart from it by its width."""
-    return window.name == "Corvella" and window.extents()[2] == TITLE_WIDTH
+    """The title and exit screen: named as the program window, but narrower."""
+    return window.name == "Corvella" and window.extents()[2] == 364
 
 
 def start_desktop():
-    """For setUpModule: starts the desktop, once per process, and points this
-    process's accessibility client at it (before it first connects; the
-    client cannot move to another bus later). It is stopped at exit."""
+    """For setUpModule: one desktop per process, set in the environment."""
     global _desktop
-    if _desktop is not None:
-        return
-    root = tempfile.mkdtemp(prefix="corvella-e2e-desktop-")
-    _desktop = Desktop(root)
-    atexit.register(stop_desktop)
-    _desktop.start()
-    os.environ.update({k: _desktop.env[k] for k in
-                       ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+    if _desktop is None:
+        _desktop = Desktop(tempfile.mkdtemp(prefix="corvella-e2e-desktop-"))
+        atexit.register(lambda: (_desktop.stop(), _keep_or_remove(_desktop.root)))
+        _desktop.start()
+        os.environ.update({k: _desktop.env[k] for k in
+                           ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
 
 
-def stop_desktop():
-    global _desktop
-    if _desktop is not None:
-        _desktop.stop()
-        _keep_or_remove(_desktop.root)
-        _desktop = None
+def desktop():
+    return _desktop
 
 
 def _keep_or_remove(path):
@@ -62,43 +50,47 @@ def _keep_or_remove(path):
         shutil.rmtree(path, ignore_errors=True)
 
 
-def desktop():
-    if _desktop is None:
-        raise AssertionError("the test module did not start the desktop (setUpModule)")
-    return _desktop
+@dataclass
+class Question:
+    text: str
+    options: list  # the four choices, in order
+    correct: int  # 1 to 4
+
+    right_option = property(lambda self: self.options[self.correct - 1])
+    wrong_option = property(lambda self: self.options[self.correct % 4])
+
+
+def read_questions(home, title):
+    """A question file's ten questions: a comma ends a field, "&" is ","."""
+    with open(os.path.join(home, "multiple", title + ".txt"), "rb") as f:
+        lines = [line.lstrip(" ").split(",", 1)[0].replace("&", ",")
+                 for line in f.read().decode("cp1252").split("\r\n")]
+    return [Question(lines[2 + 7 * n], lines[3 + 7 * n:7 + 7 * n], int(lines[7 + 7 * n]))
+            for n in range(10)]
 
 
 class Program:
-    """The program under test, started on the shared desktop."""
-
     def __init__(self, executable, home, root, cups_socket, sound_server=None):
-        env = dict(desktop().env)
+        env = dict(_desktop.env)
         self.home = os.path.join(root, "home")  # the user's own folder
         os.makedirs(self.home, exist_ok=True)
         env.update({
-            "HOME": self.home,
-            "QT_QPA_PLATFORM": "xcb",
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "CORVELLA_HOME": home,
-            "CORVELLA_WORKSHEETS": os.path.join(root, "worksheets"),
-            # Nothing of the run lands in the user's own folders.
+            "HOME": self.home, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "CORVELLA_HOME": home, "CORVELLA_WORKSHEETS": os.path.join(root, "worksheets"),
             "XDG_DATA_HOME": os.path.join(root, "data"),
-            "XDG_CONFIG_HOME": os.path.join(root, "config"),
-            "CUPS_SERVER": cups_socket,
-            # Without a sound server of the journey's own, sounds are skipped
-            # quietly.
+            "XDG_CONFIG_HOME": os.path.join(root, "config"), "CUPS_SERVER": cups_socket,
+            # Without a sound server of the journey's own, sounds are skipped.
             "PULSE_SERVER": sound_server or "unix:" + os.path.join(root, "no-sound-server"),
             "QT_LOGGING_RULES": os.environ.get("CORVELLA_E2E_LOG_RULES", "qt.multimedia*=false"),
         })
         self.log_path = os.path.join(root, "program.log")
         with open(self.log_path, "w") as log:
             self.process = spawn([executable], env=env, cwd=root, stdout=log,
-                                            stderr=subprocess.STDOUT)
+                                 stderr=subprocess.STDOUT)
         self.pid = self.process.pid
 
-    def wait_exit(self, timeout=15):
-        wait_until(lambda: self.process.poll() is not None, timeout, "the program to end",
-                   self.log)
+    def wait_exit(self):
+        wait_until(lambda: self.process.poll() is not None, 15, "the program to end", self.log)
         return self.process.returncode
 
     def running(self):
@@ -108,87 +100,94 @@ class Program:
         end_process(self.process)
 
     def log(self):
-        with open(self.log_path, errors="replace") as f:
-            return "program output:\n" + f.read()[-3000:]
+        return "program output:\n" + open(self.log_path, errors="replace").read()[-3000:]
 
 
 class Journey(unittest.TestCase):
     """Starts the program on the title screen; self.reader drives it."""
 
     prints = True  # whether the journey needs the print server
-    listens = False  # whether the journey needs a sound server and its recording
+    listens = False  # whether it needs a sound server and its recording
 
     def setUp(self):
-        from reader import Reader  # after the desktop has set the environment
-
         self.root = tempfile.mkdtemp(prefix="corvella-e2e-")
-        os.chmod(self.root, 0o755)
+        os.chmod(self.root, 0o755)  # the print server's filters run as lp
         self.addCleanup(_keep_or_remove, self.root)
-
         self.home = os.path.join(self.root, "media")
         shutil.copytree(os.environ["CORVELLA_SOURCE_MEDIA"], self.home)
-
         socket = os.path.join(self.root, "no-print-server.sock")
-        self.printer = None
+        self.printer = self.sound = None
         if self.prints:
             self.printer = PrintServer(os.path.join(self.root, "print"))
             self.printer.start()
             self.addCleanup(self.printer.stop)
             socket = self.printer.socket
-
-        self.sound = self.recording = None
         if self.listens:
             from soundserver import SoundServer  # only these journeys need numpy
             self.sound = SoundServer(os.path.join(self.root, "sound"),
-                                     os.environ.get("CORVELLA_SOUND_SERVER", "pulseaudio"),
-                                     desktop().env)
+                                     os.environ.get("CORVELLA_SOUND_SERVER") or "pulseaudio",
+                                     _desktop.env)
             self.addCleanup(self.sound.stop)
             self.sound.start()
-            self.recording = self.sound.recorder()
-            self.addCleanup(self.recording.save, os.path.join(self.root, "recording.wav"))
-            self.addCleanup(self.recording.stop)
-            self.recording.start()
-
         self.program = Program(os.environ["CORVELLA_PROGRAM"], self.home, self.root, socket,
                                self.sound.address if self.sound else None)
         self.worksheets = os.path.join(self.root, "worksheets")
-        self.program_home = self.program.home
         self.addCleanup(self.program.stop)
         self.reader = Reader(self.program.pid)
         self.reader.attach()
         self.reader.wait_showing("OK", "push button", TITLE_WINDOW)
-
-    # --- steps shared by journeys ------------------------------------------
 
     def press(self, caption, window=None):
         return self.reader.press(caption, window)
 
     def open_menu(self):
         self.press("OK", TITLE_WINDOW)
-        self.reader.wait_showing("Worksheet Catalogue", "push button")
+        self.reader.wait_showing(MENU, "push button")
+
+    def open_topic(self, topic):
+        """From the title screen to the topic's screen."""
+        self.open_menu()
+        self.press(topic)
+        self.reader.wait_showing("Key Facts", "push button")
+
+    def questions(self, topic):
+        return read_questions(self.home, topic)
 
     def pages_of(self, stem):
-        """How many pages the content folder holds for a notes set: pages
-        are the stem and a letter, a single page the stem alone."""
+        """The pages of a notes set: the stem and a letter, or the stem alone."""
         names = {n.lower() for n in os.listdir(os.path.join(self.home, "wmf"))}
         count = sum(1 for letter in "abcd" if f"{stem}{letter}.wmf" in names)
         return count or (1 if f"{stem}.wmf" in names else 0)
 
-    def keyboard(self, *args):
-        """Real key presses through the display's keyboard (xdotool), to
-        the window that has the input focus."""
-        subprocess.run(["xdotool", *args], env=desktop().env, check=True, timeout=30)
+    def page_through(self, count, back=False):
+        """Pages an open set to its end (and back), checking each page; then Exit."""
+        self.assertGreater(count, 0, "the content folder has the set's pages")
+        shown = self.reader.wait(lambda s: s if s.button("Print") else None, "a notes page")
+        if count == 1:  # no page label and no page buttons
+            self.assertFalse(shown.find("Next Page") or shown.find("Previous Page"), shown)
+            self.assertFalse([t for t in shown.labels() if t.startswith("Page ")], shown)
+        route = list(range(1, count + 1)) + (list(range(count - 1, 0, -1)) if back else [])
+        for step, page in enumerate(route if count > 1 else []):
+            self.reader.wait_label(f"Page {page} of {count}")
+            if step + 1 < len(route):
+                self.press("Next Page" if route[step + 1] > page else "Previous Page")
+        self.press("Exit")
 
-    def type_text(self, text):
-        self.keyboard("type", "--delay", "10", text)
+    def answer_quiz(self, questions, wrong=(), unanswered=()):
+        """Answers the open quiz right but for the numbers in wrong and unanswered."""
+        for number, question in enumerate(questions, start=1):
+            shown = self.reader.wait_labels(f"Question {number}", question.text)
+            if number not in unanswered:
+                choose(shown.one(question.wrong_option if number in wrong
+                                 else question.right_option, "radio button"))
+            press(shown.button("Check Score >>" if number == 10 else "Next Question >>"))
+
+    def keyboard(self, *args):
+        """Real key presses and pointer moves through the display (xdotool)."""
+        subprocess.run(["xdotool", *args], env=_desktop.env, check=True, timeout=30)
 
     def answer_box(self, text):
         """Presses the OK of the message box that says text."""
         self.reader.wait_label(text)
         self.press("OK")
         self.reader.wait_gone(text, "label")
-
-    def assert_showing_labels(self, *texts):
-        showing = self.reader.texts()
-        for text in texts:
-            self.assertIn(text, showing, self.reader.describe())

@@ -9,8 +9,6 @@ from Xlib.ext import xtest
 
 
 class Pointer:
-    """Real pointer clicks through the display's test extension."""
-
     def __init__(self):
         self.display = display.Display(os.environ["DISPLAY"])
 

@@ -1,41 +1,39 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads and drives the running program through the accessibility bus, as a
-screen reader does: buttons are pressed by caption, labels are read by their
+screen reader does: buttons are pressed by caption, labels read by their
 text, and only what is showing counts. Every wait polls with a deadline."""
+
+from dataclasses import dataclass
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 from waiting import wait_until  # noqa: E402
 
-APP_NAME = "Corvella"
-TIMEOUT = 30  # generous: a deadline costs nothing when the program is on time
+LEAF_ROLES = {"label", "push button", "radio button", "check box", "text"}
 
 
+@dataclass(repr=False)
 class Node:
-    """One showing element: its role, name, states and the accessible."""
+    """One showing element; window is the Node of its window (None for one)."""
+    accessible: object
+    role: str
+    name: str
+    states: object
+    depth: int
+    window: object
 
-    def __init__(self, accessible, role, name, states, depth, window):
-        self.accessible = accessible
-        self.window = window  # the window (a Node) it is in; None for a window
-        self.role = role
-        self.name = name
-        self.states = states
-        self.depth = depth
+    def _has(self, state):
+        return self.states.contains(state)
 
-    @property
-    def enabled(self):
-        return self.states.contains(Atspi.StateType.ENABLED)
+    enabled = property(lambda self: self._has(Atspi.StateType.ENABLED))
+    focused = property(lambda self: self._has(Atspi.StateType.FOCUSED))
+    checked = property(lambda self: self._has(Atspi.StateType.CHECKED))
 
-    @property
-    def focused(self):
-        return self.states.contains(Atspi.StateType.FOCUSED)
-
-    @property
-    def checked(self):
-        return self.states.contains(Atspi.StateType.CHECKED)
+    def text(self):
+        return self.accessible.get_text(0, -1)
 
     def extents(self):
         """Left, top, width, height on the display, in pixels."""
@@ -50,9 +48,6 @@ class Node:
         return f"{self.role}: {self.name!r}"
 
 
-LEAF_ROLES = {"label", "push button", "radio button", "check box", "text"}
-
-
 class Snapshot:
     """What was showing at one moment, in the order a screen reader walks it."""
 
@@ -61,24 +56,19 @@ class Snapshot:
 
     def find(self, name, role=None, window=None):
         """window: the window's name, or a test of the window's Node."""
-        return [n for n in self.nodes if n.name == name and (role is None or n.role == role)
-                and (window is None or _in_window(n, window))]
+        return [n for n in self.nodes if n.name == name and role in (None, n.role)
+                and (window is None or (n.window is not None and (
+                    window(n.window) if callable(window) else n.window.name == window)))]
 
     def one(self, name, role=None, window=None):
         hits = self.find(name, role, window)
         return hits[0] if len(hits) == 1 else None
 
     def labels(self):
-        """The texts of the showing labels."""
-        return [n.name for n in self.nodes if n.role == "label" and n.name]
-
-    def has_labels(self, *texts):
-        labels = self.labels()
-        return all(t in labels for t in texts)
+        return [n.name for n in self.of_role("label") if n.name]
 
     def button(self, caption, window=None):
-        """The one showing, enabled button of that caption (in the window of
-        that name, if given), or None."""
+        """The one showing, enabled button of that caption, or None."""
         hits = [n for n in self.find(caption, "push button", window) if n.enabled]
         return hits[0] if len(hits) == 1 else None
 
@@ -87,16 +77,7 @@ class Snapshot:
 
     def __str__(self):
         return "showing now:\n" + "\n".join(
-            "  " * n.depth + repr(n) + ("" if n.enabled else " (disabled)")
-            for n in self.nodes)
-
-
-def _in_window(node, window):
-    if node.window is None:
-        return False
-    if callable(window):
-        return window(node.window)
-    return node.window.name == window
+            "  " * n.depth + repr(n) + ("" if n.enabled else " (disabled)") for n in self.nodes)
 
 
 class Reader:
@@ -104,24 +85,20 @@ class Reader:
         self.pid = pid
         self.app = None
 
-    def attach(self, timeout=30):
-        self.app = wait_until(self._find_app, timeout,
-                              f"the program (pid {self.pid}) on the accessibility bus")
-        # Names and states are read fresh on every walk, never from a cache.
-        self.app.set_cache_mask(Atspi.Cache.NONE)
+    def attach(self):
+        self.app = wait_until(self._find_app, 30, f"the program (pid {self.pid}) on the bus")
+        self.app.set_cache_mask(Atspi.Cache.NONE)  # names and states read fresh every walk
 
     def _find_app(self):
         desktop = Atspi.get_desktop(0)
         for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
             try:
+                app = desktop.get_child_at_index(i)
                 if app is not None and app.get_process_id() == self.pid:
                     return app
-            except gi.repository.GLib.Error:
+            except GLib.Error:
                 continue
         return None
-
-    # --- reading -----------------------------------------------------------
 
     def snapshot(self):
         out = []
@@ -136,105 +113,66 @@ class Reader:
                 return
             role = accessible.get_role_name()
             node = Node(accessible, role, accessible.get_name() or "", states, depth, window)
-            if depth == 1:
-                window = node
-            count = 0 if role in LEAF_ROLES else accessible.get_child_count()
-        except gi.repository.GLib.Error:  # went away while walking
-            return
-        if depth > 0:
-            out.append(node)
-        for i in range(count):
-            try:
+            children = [] if role in LEAF_ROLES else range(accessible.get_child_count())
+            if depth > 0:
+                out.append(node)
+            for i in children:
                 child = accessible.get_child_at_index(i)
-            except gi.repository.GLib.Error:
-                continue
-            if child is not None:
-                self._walk(child, depth + 1, out, window)
-
-    def nodes(self):
-        return self.snapshot().nodes
-
-    def texts(self):
-        """The names of every showing label, in walking order."""
-        return self.snapshot().labels()
-
-    def describe(self):
-        return str(self.snapshot())
+                if child is not None:
+                    self._walk(child, depth + 1, out, node if depth == 1 else window)
+        except GLib.Error:  # went away while walking
+            return
 
     def find(self, name, role=None):
         return self.snapshot().find(name, role)
 
-    def one(self, name, role=None):
-        snap = self.snapshot()
-        found = snap.one(name, role)
-        if found is None:
-            raise AssertionError(f"expected one showing {role or 'element'} {name!r}\n{snap}")
-        return found
-
-    # --- waiting -----------------------------------------------------------
-
-    def wait(self, condition, what, timeout=TIMEOUT):
+    def wait(self, condition, what, timeout=30):
         """Polls condition(snapshot) until it gives a true value, returned."""
-        last = []
+        last = [None]
 
         def check():
-            last[:] = [self.snapshot()]
+            last[0] = self.snapshot()
             return condition(last[0])
-        return wait_until(check, timeout, what, lambda: last[0] if last else "")
+        return wait_until(check, timeout, what, lambda: last[0])
 
-    def wait_for(self, condition, what, timeout=TIMEOUT):
-        """Polls condition() (which reads the program itself)."""
-        return wait_until(condition, timeout, what, self.describe)
-
-    def wait_showing(self, name, role=None, window=None, timeout=TIMEOUT):
+    def wait_showing(self, name, role=None, window=None, timeout=30):
         """Waits until exactly one element called name is showing."""
         return self.wait(lambda s: s.one(name, role, window),
                          f"{role or 'element'} {name!r} to show", timeout)
 
-    def wait_gone(self, name, role=None, timeout=TIMEOUT):
-        self.wait(lambda s: not s.find(name, role), f"{name!r} to go", timeout)
+    def wait_gone(self, name, role=None):
+        self.wait(lambda s: not s.find(name, role), f"{name!r} to go")
 
-    def wait_label(self, text, timeout=TIMEOUT):
-        return self.wait_showing(text, "label", timeout=timeout)
+    def wait_label(self, text):
+        return self.wait_showing(text, "label")
 
-    def wait_labels(self, *texts, timeout=TIMEOUT):
+    def wait_labels(self, *texts):
         """Waits until all the texts show as labels; returns that snapshot."""
-        return self.wait(lambda s: s if s.has_labels(*texts) else None,
-                         f"labels {texts!r} to show", timeout)
+        return self.wait(lambda s: s if set(texts) <= set(s.labels()) else None,
+                         f"labels {texts!r} to show")
 
-    # --- acting ------------------------------------------------------------
+    def focused(self, role):
+        return self.wait(lambda s: next((n for n in s.of_role(role) if n.focused), None),
+                         f"a {role} with the keyboard focus")
 
-    def press(self, caption, window=None, timeout=TIMEOUT):
-        """Presses the one showing, enabled button of that caption (in the
-        window of that name, if given)."""
-        button = self.wait(lambda s: s.button(caption, window),
-                           f"one enabled button {caption!r}", timeout)
+    def press(self, caption, window=None):
+        """Presses the one showing, enabled button of that caption."""
+        button = self.wait(lambda s: s.button(caption, window), f"one enabled button {caption!r}")
         press(button)
         return button
-
-    def choose(self, option_text, timeout=TIMEOUT):
-        """Selects the showing choice (option button) of that text."""
-        option = self.wait_showing(option_text, "radio button", timeout=timeout)
-        choose(option)
 
     def set_text(self, node, text):
         if not node.accessible.set_text_contents(text):
             raise AssertionError(f"could not type into {node!r}")
 
 
-def press(node):
-    _do_action(node, ("Press", "press", "click"))
+def press(node, names=("Press", "press", "click")):
+    available = [node.accessible.get_action_name(i) for i in range(node.accessible.get_n_actions())]
+    name = next((n for n in names if n in available), None)
+    if name is None:
+        raise AssertionError(f"{node!r} has none of the actions {names}; it has {available}")
+    node.accessible.do_action(available.index(name))
 
 
 def choose(node):
-    _do_action(node, ("Toggle", "toggle", "Press", "press", "click"))
-
-
-def _do_action(node, names):
-    accessible = node.accessible
-    available = [accessible.get_action_name(i) for i in range(accessible.get_n_actions())]
-    for name in names:
-        if name in available:
-            accessible.do_action(available.index(name))
-            return
-    raise AssertionError(f"{node!r} has none of the actions {names}; it has {available}")
+    press(node, ("Toggle", "toggle", "Press", "press", "click"))

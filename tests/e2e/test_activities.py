@@ -1,55 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The four drag-and-drop activities completed as pupils complete them: two
-with real pointer drags through the display, two from the keyboard alone,
-each scored on the results screen."""
+"""The drag-and-drop activities completed as pupils complete them, with real
+pointer drags or from the keyboard alone, and whole topics walked as their
+content files have them: key facts, a perfect quiz, both activities."""
 
+import json
+import os
 import unittest
-from dataclasses import dataclass
+from collections import namedtuple
 
 import journey
 
 TWIPS_PER_PIXEL = 15
-
-
-@dataclass
-class Activity:
-    topic: str
-    button: str  # on the topic screen
-    size: tuple  # of every label and box, in twips
-    boxes: list  # (the text that belongs there, left, top), by label number
-
-
-TIMELINE = Activity("Life on Earth", "Ordering Activity", (1755, 975), [
-    ("The first creatures with many cells.", 7080, 2160),
-    ("The Sun, Earth, Moon and planets formed", 360, 2160),
-    ("The first mammals evolved.", 9120, 2160),
-    ("The earliest known life. Bacteria", 2280, 4980),
-    ("First four-legged animals on land.", 7980, 4980),
-    ("The first human beings evolved.", 9840, 4980),
-])
-BIG_NUMBERS = Activity("The Sun and other Stars", "Ordering Activity", (3795, 495), [
-    ("One hundred million", 8040, 2400),
-    ("One trillion", 8040, 240),
-    ("One million", 8040, 4560),
-    ("One billion", 8040, 1320),
-    ("Ten million", 8040, 3480),
-    ("One hundred thousand", 8040, 5640),
-])
-INNER_PLANETS = Activity("Life on Earth", "Labelling Activity", (1680, 375), [
-    ("The Earth", 7860, 4320),
-    ("The Moon", 7800, 7200),
-    ("Mercury", 3240, 4320),
-    ("The Sun", 840, 5400),
-    ("Venus", 5250, 6360),
-    ("Mars", 10080, 6240),
-])
-STAR_LIFE = Activity("The Sun and other Stars", "Labelling Activity", (1680, 375), [
-    ("White Dwarf", 9600, 7260),
-    ("Red Giant", 5760, 6240),
-    ("Gas Cloud", 600, 4080),
-    ("The Sun", 2580, 7320),
-])
-
 START_AGAIN = (3360, 7920)  # where "Start Again" stands, to find the screen's corner
 
 
@@ -57,14 +18,28 @@ def setUpModule():
     journey.start_desktop()
 
 
-class ActivityJourneys(journey.Journey):
+# size: of every label and box, in twips; boxes: (the text that belongs
+# there, left, top) by label number.
+Activity = namedtuple("Activity", "topic button size boxes")
+
+
+class ActivitySteps(journey.Journey):
     prints = False
 
-    def open_activity(self, activity):
-        self.open_menu()
-        self.press(activity.topic)
-        self.reader.wait_label(activity.topic)
-        self.start_activity(activity)
+    def content(self, *path):
+        with open(os.path.join(self.home, *path), encoding="utf-8") as f:
+            return json.load(f)
+
+    def activity(self, topic, button):
+        """The activity behind a topic's button, from the file the topic names."""
+        path = self.content("topics", topic + ".json")[button.split()[0].lower()]
+        a = self.content(*path.split("\\"))
+        return Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
+                        [(b["answer"], b["left"], b["top"]) for b in a["boxes"]])
+
+    def open_activity(self, topic, button):
+        self.open_topic(topic)
+        return self.start_activity(self.activity(topic, button))
 
     def start_activity(self, activity):
         """From its topic screen, opens the activity and waits for its labels."""
@@ -74,33 +49,30 @@ class ActivityJourneys(journey.Journey):
             f"the labels of {activity.topic}: {activity.button}")
         self.assertFalse(shown.button("Check Score"), "Check Score waits for every label")
         self.assertTrue(shown.one(activity.topic, "label"), "the title is the topic's")
-        # The screen's top-left corner on the display, from a button's place.
         x, y, _, _ = shown.button("Start Again").extents()
         self.origin = (x - START_AGAIN[0] // TWIPS_PER_PIXEL, y - START_AGAIN[1] // TWIPS_PER_PIXEL)
-        self.activity = activity
+        self.current = activity
+        return activity
 
     def box_rect(self, box):
         """The box's place on the display, in pixels."""
-        _, left, top = self.activity.boxes[box]
-        width, height = self.activity.size
+        _, left, top = self.current.boxes[box]
+        width, height = self.current.size
         return (self.origin[0] + left // TWIPS_PER_PIXEL, self.origin[1] + top // TWIPS_PER_PIXEL,
                 width // TWIPS_PER_PIXEL, height // TWIPS_PER_PIXEL)
 
-    def wait_placed(self, label, box):
-        """Waits until label (by number) sits exactly on box."""
-        text = self.activity.boxes[label][0]
-        want = self.box_rect(box)[:2]
+    def wait_at(self, text, place, what):
+        """Waits until the label's top-left corner is at place (within a pixel)."""
+        self.reader.wait(lambda s: s.one(text, "label") is not None and all(
+            abs(a - b) <= 1 for a, b in zip(s.one(text, "label").extents()[:2], place)), what)
 
-        def placed(snapshot):
-            node = snapshot.one(text, "label")
-            return node is not None and all(abs(a - b) <= 1
-                                            for a, b in zip(node.extents()[:2], want))
-        self.reader.wait(placed, f"{text!r} to sit in box {box}")
+    def wait_placed(self, label, box):
+        text = self.current.boxes[label][0]
+        self.wait_at(text, self.box_rect(box)[:2], f"{text!r} to sit in box {box}")
 
     def drag(self, label, box):
         """Drags label onto box with the pointer, through the display."""
-        node = self.reader.wait_showing(self.activity.boxes[label][0], "label")
-        sx, sy = node.centre()
+        sx, sy = self.reader.wait_showing(self.current.boxes[label][0], "label").centre()
         left, top, width, height = self.box_rect(box)
         ex, ey = left + width // 2, top + height // 2
         self.keyboard("mousemove", str(sx), str(sy), "mousedown", "1",
@@ -110,57 +82,44 @@ class ActivityJourneys(journey.Journey):
 
     def check_score(self, expected, total):
         self.press("Check Score")
-        message = {total: "Excellent work. ", total - 1: "Good work. ",
-                   total - 2: "Good work. "}.get(expected, "")
+        praise = {total: "Excellent work. ", total - 1: "Good work. ", total - 2: "Good work. "}
         return self.reader.wait_labels(
-            f"{message}You have scored {expected} out of {total}.")
+            f"{praise.get(expected, '')}You have scored {expected} out of {total}.")
 
-    # --- by pointer ----------------------------------------------------------
 
-    def test_the_timeline_of_life_dragged_into_order(self):
-        self.open_activity(TIMELINE)
-        for label in range(6):
-            self.drag(label, label)
-        shown = self.check_score(6, 6)
-        self.assertTrue(shown.button("Print Certificate"), shown)
-
+class ActivityJourneys(ActivitySteps):
     def test_the_inner_planets_labelled_wrong_then_put_right(self):
-        self.open_activity(INNER_PLANETS)
+        self.open_activity("Life on Earth", "Labelling Activity")
         self.drag(0, 1)
         self.drag(1, 0)
         for label in range(2, 6):
             self.drag(label, label)
         shown = self.check_score(4, 6)
-        self.assertTrue(shown.has_labels("Read the Key Facts and try again."), shown)
+        self.assertIn("Read the Key Facts and try again.", shown.labels(), shown)
         self.assertFalse(shown.button("Check Wrong Answers") or shown.button("Print Certificate"),
                          shown)
-
         # The results go; the labels are where they were, and can be moved.
         self.press("Exit")
         self.reader.wait_showing("Check Score", "push button")
         self.wait_placed(0, 1)
         self.drag(0, 0)
         self.drag(1, 1)
-        self.check_score(6, 6)
+        self.assertTrue(self.check_score(6, 6).button("Print Certificate"))
 
-    # --- by keyboard ---------------------------------------------------------
-
-    def focused(self, snapshot=None):
-        snapshot = snapshot or self.reader.snapshot()
+    def focused(self, snapshot):
         return next(((n.role, n.name) for n in snapshot.nodes if n.focused), None)
 
     def tab(self):
         """Presses Tab; returns the (role, name) of what then has the focus."""
-        before = self.focused()
+        before = self.focused(self.reader.snapshot())
         self.keyboard("key", "Tab")
         return self.reader.wait(lambda s: (self.focused(s) or before) != before
                                 and self.focused(s), "the focus to move on Tab")
 
-    def complete_by_keys(self, activity):
-        """Tabs through the labels (in reading order) and puts each in its
-        box by the box's number (boxes are numbered left to right, then top
-        to bottom) and Enter; then Tabs to "Check Score" and presses Space."""
-        self.open_activity(activity)
+    def complete_by_keys(self, topic, button):
+        """Tabs to each label and puts it in its box by the box's number (left
+        to right, then top to bottom) and Enter; then Space on "Check Score"."""
+        activity = self.open_activity(topic, button)
         texts = [text for text, _, _ in activity.boxes]
         order = sorted(range(len(texts)), key=lambda k: activity.boxes[k][1:])
         waiting = set(range(len(texts)))
@@ -178,14 +137,42 @@ class ActivityJourneys(journey.Journey):
             if self.tab() == ("push button", "Check Score"):
                 break
         self.keyboard("key", "space")
-        count = len(texts)
-        return self.reader.wait_labels(f"Excellent work. You have scored {count} out of {count}.")
+        self.reader.wait_labels(f"Excellent work. You have scored {len(texts)} out of {len(texts)}.")
 
     def test_the_big_numbers_put_in_order_from_the_keyboard(self):
-        self.complete_by_keys(BIG_NUMBERS)
+        self.complete_by_keys("The Sun and other Stars", "Ordering Activity")
 
     def test_the_life_of_a_star_labelled_from_the_keyboard(self):
-        self.complete_by_keys(STAR_LIFE)
+        self.complete_by_keys("The Sun and other Stars", "Labelling Activity")
+
+
+class TopicJourneys(ActivitySteps):
+    def walk_topic(self, topic):
+        facts = self.content("topics", topic + ".json")["keyFacts"]
+        self.open_topic(topic)
+        self.assertEqual(facts["pages"], self.pages_of(facts["stem"]))
+        self.press("Key Facts")
+        self.page_through(facts["pages"])
+        self.press("Multiple Choice")
+        self.reader.wait_labels("Question 1", topic)
+        self.answer_quiz(self.questions(topic))
+        self.reader.wait_label(journey.PERFECT)
+        self.press("Exit")
+        for button in ("Ordering Activity", "Labelling Activity"):
+            self.reader.wait_showing("Multiple Choice", "push button")
+            count = len(self.start_activity(self.activity(topic, button)).boxes)
+            for label in range(count):
+                self.drag(label, label)
+            self.assertTrue(self.check_score(count, count).button("Print Certificate"))
+            self.press("Exit")
+            self.reader.wait_showing("Check Score", "push button")
+            self.press("Exit")
+
+    def test_eclipses(self):
+        self.walk_topic("Eclipses")
+
+    def test_the_solar_system(self):
+        self.walk_topic("The Solar System")
 
 
 if __name__ == "__main__":

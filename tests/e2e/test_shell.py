@@ -20,15 +20,13 @@ class ShellJourneys(journey.Journey):
     prints = False
 
     def test_the_menu_exit_cancels_back_then_ends_with_status_0(self):
-        reader = self.reader
         self.open_menu()
         self.press("Exit")
-        reader.wait_showing("Cancel", "push button", journey.TITLE_WINDOW)
-        self.assertFalse(reader.find("OK", "push button"))
+        self.reader.wait_showing("Cancel", "push button", journey.TITLE_WINDOW)
+        self.assertFalse(self.reader.find("OK", "push button"))
         self.press("Cancel", journey.TITLE_WINDOW)
-        reader.wait_showing("Worksheet Catalogue", "push button")
+        self.reader.wait_showing(journey.MENU, "push button")
         self.assertTrue(self.program.running())
-
         self.press("Exit")
         self.press("Exit", journey.TITLE_WINDOW)
         self.assertEqual(0, self.program.wait_exit())
@@ -38,20 +36,15 @@ class ShellJourneys(journey.Journey):
         self.assertEqual(0, self.program.wait_exit())
 
     def test_the_title_stands_on_the_backdrop_blue_to_every_edge(self):
-        # What the display shows, read back from the X server: the backdrop
-        # is filled by the server, not painted by the program.
+        # Read back from the X server: the server fills the backdrop, the
+        # program does not paint it.
         screen = display.Display(os.environ["DISPLAY"]).screen()
-        width, height = screen.width_in_pixels, screen.height_in_pixels
-        edges = [(0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1),
-                 (width // 2, 0), (width // 2, height - 1)]
+        w, h = screen.width_in_pixels, screen.height_in_pixels
+        edges = [(0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1), (w // 2, 0), (w // 2, h - 1)]
 
         def colours():
-            found = []
-            for x, y in edges:
-                pixel = screen.root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
-                found.append((pixel[2], pixel[1], pixel[0]))
-            return found
-
+            return [tuple(screen.root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[2::-1])
+                    for x, y in edges]
         wait_until(lambda: colours() == [BACKDROP_BLUE] * len(edges), 30,
                    "the backdrop blue at the display's edges", colours)
         self.assertTrue(self.program.running())

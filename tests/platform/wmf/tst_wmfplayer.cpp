@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player against hand-computed numbers: mapping, shapes, text, bitmaps,
-// clipping and the object table, recorded without fonts or rasterisation.
+// The player against hand-computed numbers (mapping, shapes, text, bitmaps,
+// clipping, the object table), against bad input (not a metafile, damaged,
+// impossible counts and sizes), and its bitmap decoding on its own.
 
-#include "wmftesthelpers.h"
+#include "platform/wmf/wmfdib.h"
+#include "platform/wmf/wmfreader.h"
+#include "wmftestkit.h"
 
 #include <QtTest>
 
@@ -10,65 +13,41 @@ using namespace wmf;
 
 namespace {
 
-QByteArray fontRecordTail(int charset, const QByteArray& face) {
-    QByteArray b;
-    b.append(char(0)); // italic
-    b.append(char(0)); // underline
-    b.append(char(0)); // strike-out
-    b.append(char(charset));
-    b.append(4, '\0');
-    b.append(face);
-    b.append(32 - face.size(), '\0');
+// A file that selects a font (object 0) and a text alignment.
+WmfBuilder withFont(int height, int align = TA_BASELINE, int charset = 0,
+                    const QByteArray& face = "Arial", int escapement = 0) {
+    WmfBuilder b;
+    b.font(height, charset, face, escapement).rec(SELECTOBJECT, {0}).rec(SETTEXTALIGN, {align});
     return b;
 }
 
-WmfBuilder& font(WmfBuilder& b, int height, int charset = 0, const QByteArray& face = "Arial",
-                 int escapement = 0) {
-    return b.rec(CREATEFONTINDIRECT, {height, 0, escapement, escapement, 400},
-                 fontRecordTail(charset, face));
-}
-
-WmfBuilder& extTextOut(WmfBuilder& b, int x, int y, const QByteArray& s,
-                       std::initializer_list<int> dx = {}, int options = 0, QRect rect = QRect()) {
-    QByteArray tail;
-    if (options & 6)
-        for (int v :
-             {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()})
-            tail += WmfBuilder::le16(v);
-    tail += s;
-    if (s.size() % 2)
-        tail += '\0';
-    for (int d : dx)
-        tail += WmfBuilder::le16(d);
-    return b.rec(EXTTEXTOUT, {y, x, int(s.size()), options}, tail);
-}
-
-// A bitmap info header and its bits; a negative height is top-down.
-QByteArray dib24(int width, int height, const QVector<QRgb>& rowsAsStored) {
-    QByteArray b;
-    for (quint32 v : {40u, quint32(width), quint32(height)})
-        b += WmfBuilder::le32(v);
-    b += WmfBuilder::le16(1) + WmfBuilder::le16(24);
-    for (int i = 0; i < 6; ++i)
-        b += WmfBuilder::le32(0);
-    const int stride = (width * 3 + 3) & ~3;
-    for (int y = 0; y < std::abs(height); ++y) {
-        QByteArray row;
-        for (int x = 0; x < width; ++x) {
-            const QRgb c = rowsAsStored[y * width + x];
-            row += char(qBlue(c));
-            row += char(qGreen(c));
-            row += char(qRed(c));
-        }
-        row.append(stride - row.size(), '\0');
-        b += row;
+// Each text run as "text@x,y/pixel size", with "^degrees" when it is turned.
+QString runs(const RecordingDevice& d) {
+    QStringList out;
+    for (const RecordedItem& t : d.items(RecordedItem::Text)) {
+        const int angle = qRound(t.angle);
+        out << QStringLiteral("%1@%2,%3/%4")
+                       .arg(t.text, QString::number(t.origin.x(), 'g', 6),
+                            QString::number(t.origin.y(), 'g', 6),
+                            QString::number(t.pixelSize, 'g', 6)) +
+                   (angle ? QStringLiteral("^%1").arg(angle) : QString());
     }
-    return b;
+    return out.join(QLatin1Char(' '));
 }
 
-QRectF firstPathBounds(const RecordingDevice& d) {
-    const auto paths = d.paths();
-    return paths.isEmpty() ? QRectF() : paths.first().bounds;
+const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
+           kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255);
+
+enum Kind { Colours, PaletteIndices, DeviceBitmap };
+
+// Decodes and returns the image as pixelsOf() writes it, "" when refused.
+QString decoded(const QByteArray& bytes, int kind) {
+    const Reader in(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+    Dib dib;
+    if (kind == DeviceBitmap)
+        return decodeBitmap16(in, kBlack, kWhite, dib.image) ? pixelsOf(dib.image) : QString();
+    return decodeDib(in, kind == PaletteIndices, {kRed, kGreen, kBlue}, dib) ? pixelsOf(dib.image)
+                                                                             : QString();
 }
 
 } // namespace
@@ -77,356 +56,395 @@ class TestWmfPlayer : public QObject {
     Q_OBJECT
 
 private slots:
-    void mapping_data();
-    void mapping();
-    void targetPlacement();
-    void sizeOfFixedModeFileIsMeasured();
-    void arcs();
-    void fontHeights();
-    void textAlignment_data();
-    void textAlignment();
-    void updateCurrentPosition();
-    void escapementRotatesText();
-    void opaqueAndClippedText();
-    void charsets();
-    void bitmapOrientation_data();
-    void bitmapOrientation();
-    void maskPairsBecomeTransparency();
-    void blitWithoutBitmapFillsWithBrush();
-    void clipping();
-    void objectSlots();
+    void geometry_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QRectF>("target");
+        QTest::addColumn<QRectF>("firstPath");
+        QTest::addColumn<QColor>("fill");   // not checked when invalid
+        QTest::addColumn<QSizeF>("inches"); // the natural size; not checked when empty
+        auto row = [](const char* name, const QByteArray& file, QRectF expected,
+                      QRectF target = QRectF(0, 0, 1000, 1000), QSizeF inches = {},
+                      QColor fill = {}) {
+            QTest::newRow(name) << file << target << expected << fill << inches;
+        };
+        // Records then a rectangle from logical (x, y) of size w x h.
+        auto rect = [](std::initializer_list<Rec> records, int x, int y, int w, int h) {
+            return WmfBuilder().recs(records).rec(RECTANGLE, {y + h, x + w, y, x}).end();
+        };
+        row("anisotropic window",
+            rect({{SETMAPMODE, {MM_ANISOTROPIC}},
+                  {SETWINDOWORG, {100, 100}},
+                  {SETWINDOWEXT, {500, 250}}},
+                 100, 100, 250, 500),
+            QRectF(0, 0, 1000, 1000));
+        row("window extent in MM_TEXT, as producers write it",
+            rect({{SETWINDOWEXT, {2000, 2000}}}, 0, 0, 1000, 1000), QRectF(0, 0, 500, 500));
+        row("negative extent flips y",
+            rect({{SETWINDOWORG, {500, 0}}, {SETWINDOWEXT, {-500, 1000}}}, 0, 0, 500, 250),
+            QRectF(0, 500, 500, 500));
+        row("isotropic keeps the aspect",
+            rect({{SETMAPMODE, {MM_ISOTROPIC}}, {SETWINDOWEXT, {1000, 2000}}}, 0, 0, 2000, 1000),
+            QRectF(0, 0, 1000, 500));
+        // Hundredths of an inch at 96 page units per inch, y up; extents ignored.
+        row("MM_LOENGLISH",
+            rect({{SETMAPMODE, {MM_LOENGLISH}}, {SETWINDOWEXT, {7, 7}}}, 0, -100, 100, 100),
+            QRectF(0, 0, 96, 96));
+        row("viewport origin and window offset",
+            rect({{SETVIEWPORTORG, {20, 50}}, {OFFSETWINDOWORG, {10, 10}}}, 10, 10, 100, 100),
+            QRectF(50, 20, 100, 100));
+        row("scaled window extent",
+            rect({{SETWINDOWEXT, {1000, 1000}}, {SCALEWINDOWEXT, {1, 2, 1, 2}}}, 0, 0, 1000, 1000),
+            QRectF(0, 0, 500, 500));
+        WmfBuilder saves;
+        saves.rec(SAVEDC, {}).rec(SETWINDOWEXT, {2000, 2000}).rec(SAVEDC, {}).rec(SAVEDC, {});
+        saves.rec(RESTOREDC, {1}).rec(RECTANGLE, {20, 20, 10, 10});
+        row("restoring an absolute level", saves.end(), QRectF(10, 10, 10, 10));
+        row("the frame fills a target elsewhere",
+            WmfBuilder(100, 100, 300, 200, 200).rec(RECTANGLE, {200, 300, 100, 100}).end(),
+            QRectF(10, 20, 400, 200), QRectF(10, 20, 400, 200), QSizeF(1, 0.5));
+        // Without a placeable header the viewport (or else the window) set up
+        // before drawing is the frame, in pixels; in a fixed mode it is what is
+        // drawn.
+        WmfBuilder bare(0, 0, 0, 0, 0), fixed(0, 0, 0, 0, 0);
+        bare.rec(SETWINDOWEXT, {192, 96}).rec(SETVIEWPORTEXT, {384, 192});
+        row("no placeable header", bare.rec(RECTANGLE, {48, 48, 0, 0}).end(), QRectF(0, 0, 96, 96),
+            QRectF(0, 0, 192, 384), QSizeF(2, 4));
+        fixed.rec(SETMAPMODE, {MM_LOENGLISH}).rec(CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0});
+        fixed.rec(SELECTOBJECT, {0}).rec(RECTANGLE, {-300, 200, -200, 100});
+        row("a fixed mode measures its frame", fixed.end(), QRectF(0, 0, 96, 96),
+            QRectF(0, 0, 96, 96), QSizeF(1, 1));
+        // Ellipse box (0,0)-(200,200); radial points at 3 and 12 o'clock.
+        auto arc = [](quint16 fn, int xs, int ys, int xe, int ye) {
+            return WmfBuilder().rec(fn, {ye, xe, ys, xs, 200, 200, 0, 0}).end();
+        };
+        row("arc counter-clockwise, 3 to 12", arc(ARC, 200, 100, 100, 0), QRectF(100, 0, 100, 100));
+        row("arc counter-clockwise, 12 to 3", arc(ARC, 100, 0, 200, 100), QRectF(0, 0, 200, 200));
+        row("arc from its end is whole", arc(ARC, 150, 20, 150, 20), QRectF(0, 0, 200, 200));
+        row("pie", arc(PIE, 200, 100, 100, 0), QRectF(100, 0, 100, 100));
+        row("chord, a radial point inside", arc(CHORD, 150, 100, 100, 50),
+            QRectF(100, 0, 100, 100));
+        // 15 units a pixel; a one-unit rule stays one pixel high. Fields: rop,
+        // ySrc, xSrc, reserved, height, width, y, x.
+        WmfBuilder blit(0, 0, 1440, 1440, 1440);
+        blit.rec(CREATEBRUSHINDIRECT, {0, 0xFF00, 0x0000, 0}).rec(SELECTOBJECT, {0});
+        blit.rec(DIBBITBLT, {0x0021, 0x00F0, 0, 0, 0, 1, 300, 75, 150});
+        row("blit without bitmap fills with the brush", blit.end(), QRectF(10, 5, 20, 1),
+            QRectF(0, 0, 96, 96), QSizeF(1, 1), QColor(0, 255, 0));
+    }
+
+    void geometry() {
+        QFETCH(QByteArray, file);
+        QFETCH(QRectF, target);
+        QFETCH(QRectF, firstPath);
+        QFETCH(QColor, fill);
+        QFETCH(QSizeF, inches);
+        const auto paths = play(file, nullptr, target)->items(RecordedItem::Path);
+        QVERIFY(!paths.isEmpty());
+        QCOMPARE(paths[0].bounds, firstPath);
+        if (fill.isValid())
+            QCOMPARE(paths[0].brush.color(), fill);
+        if (!inches.isEmpty())
+            QCOMPARE(Document::parse(file)->naturalSizeInches(), inches);
+    }
+
+    void text_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("runs");
+        // "AB" at x 500 with advances 30 and 40.
+        QTest::newRow("left") << withFont(-20).text(500, 300, "AB", {30, 40}).end()
+                              << "A@500,300/20 B@530,300/20";
+        QTest::newRow("right")
+            << withFont(-20, TA_BASELINE | TA_RIGHT).text(500, 300, "AB", {30, 40}).end()
+            << "A@430,300/20 B@460,300/20";
+        QTest::newRow("centre")
+            << withFont(-20, TA_BASELINE | TA_CENTER).text(500, 300, "AB", {30, 40}).end()
+            << "A@465,300/20 B@495,300/20";
+        // Each run starts where the last one ended (by its dx), not at its own position.
+        WmfBuilder cp = withFont(-20, TA_BASELINE | TA_UPDATECP);
+        cp.rec(MOVETO, {200, 100}).text(0, 0, "AB", {30, 40}).text(900, 900, "C", {10});
+        QTest::newRow("current position") << cp.end() << "A@100,200/20 B@130,200/20 C@170,200/20";
+        QTest::newRow("escapement turns the run up the page")
+            << withFont(-20, TA_BASELINE, 0, "Arial", 900).text(300, 400, "AB", {30, 40}).end()
+            << "A@300,400/20^90 B@300,370/20^90";
+        WmfBuilder half = withFont(-50);
+        half.text(10, 100, "em").rec(SETWINDOWEXT, {2000, 2000}).text(10, 400, "half");
+        QTest::newRow("a window twice as large") << half.end() << "em@10,100/50 half@5,200/25";
+        // dx has one entry per byte of a double-byte character.
+        WmfBuilder jis = withFont(-20, TA_BASELINE, 128, "\x82\x6c\x82\x72 Gothic");
+        jis.text(100, 100, "\x93\xfa\x96\x7b", {15, 5, 18, 2});
+        QTest::newRow("Shift-JIS") << jis.end() << "日@100,100/20 本@120,100/20";
+        QTest::newRow("Symbol")
+            << withFont(-20, TA_BASELINE, 2, "Symbol").text(100, 200, "abp", {10, 10, 10}).end()
+            << "α@100,200/20 β@110,200/20 π@120,200/20";
+        QTest::newRow("Windows-1252")
+            << withFont(-20).text(100, 300, "\x80\x93x\x94", {10, 10, 10, 10}).end()
+            << "€@100,300/20 “@110,300/20 x@120,300/20 ”@130,300/20";
+        // Bullets and ticks become Unicode signs; the rest go to the private area.
+        WmfBuilder dings = withFont(-20, TA_BASELINE, 2, "Wingdings");
+        dings.text(100, 350, "l\xfc$", {10, 10, 10});
+        QTest::newRow("Wingdings")
+            << dings.end() << QString("●@100,350/20 ✔@110,350/20 \uF024@120,350/20");
+        QTest::newRow("TEXTOUT")
+            << withFont(-20).rec(TEXTOUT, {3}, QByteArray("odd\0", 4) + le16(400) + le16(100)).end()
+            << "odd@100,400/20";
+    }
+
+    void text() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, runs);
+        QCOMPARE(::runs(*play(file)), runs);
+    }
+
+    void textByFontMetricsAndOptions() {
+        // A positive height is the cell, internal leading included: the em is
+        // smaller. Top alignment puts the baseline below the reference point.
+        // An opaque, clipped run fills its rectangle with the background colour
+        // even in transparent mode, and is clipped to it.
+        WmfBuilder b = withFont(50, 0);                                    // top alignment
+        b.rec(SETBKMODE, {TRANSPARENT}).rec(SETBKCOLOR, {0x00FF, 0x0000}); // red
+        b.text(10, 200, "cell").font(-20).rec(SELECTOBJECT, {1}).text(100, 600, "T");
+        b.text(100, 120, "Clip", {10, 10, 10, 10}, 0x0006, QRect(100, 100, 25, 30));
+        const auto d = play(b.end());
+        const auto texts = d->items(RecordedItem::Text);
+        QCOMPARE(texts.size(), 6);
+        QVERIFY2(texts[0].pixelSize < 50 && texts[0].pixelSize > 30,
+                 qPrintable(QString::number(texts[0].pixelSize)));
+        QCOMPARE(texts[1].origin.x(), 100.0);
+        QVERIFY(texts[1].origin.y() > 600 && texts[1].origin.y() < 620);
+        QCOMPARE(texts[2].clip.boundingRect(), QRectF(100, 100, 25, 30));
+        const auto paths = d->items(RecordedItem::Path);
+        QCOMPARE(paths.size(), 1);
+        QCOMPARE(paths[0].bounds, QRectF(100, 100, 25, 30));
+        QCOMPARE(paths[0].brush.color(), QColor(Qt::red));
+    }
+
+    void bitmaps_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("pixels"); // as seen on the device
+        QTest::addColumn<QRectF>("bounds");
+        // Stored rows "rg" then "bw"; fields: rop, usage, source height, width,
+        // y, x, destination height, width, y, x.
+        auto stretch = [&](WmfBuilder file, int height, int srcY, int srcH, int x, int destW) {
+            return file
+                .rec(STRETCHDIB, {0x0020, 0x00CC, 0, srcH, 2, srcY, 0, 100, destW, 200, x},
+                     dibHeader(2, height, 32) + quads({kRed, kGreen, kBlue, kWhite}))
+                .end();
+        };
+        const QRectF dest(200, 200, 100, 100);
+        QTest::newRow("bottom-up") << stretch(WmfBuilder(), 2, 0, 2, 200, 100) << "bw/rg" << dest;
+        QTest::newRow("top-down") << stretch(WmfBuilder(), -2, 0, 2, 200, 100) << "rg/bw" << dest;
+        QTest::newRow("negative destination width mirrors")
+            << stretch(WmfBuilder(), 2, 0, 2, 300, -100) << "wb/gr" << dest;
+        QTest::newRow("y-up window mirrors")
+            << stretch(WmfBuilder().rec(SETWINDOWORG, {1000, 0}).rec(SETWINDOWEXT, {-1000, 1000}),
+                       2, 0, 2, 200, 100)
+            << "rg/bw" << QRectF(200, 700, 100, 100);
+        QTest::newRow("source rows count from the bottom")
+            << stretch(WmfBuilder(), 2, 0, 1, 200, 100) << "rg" << dest;
+        // A mask drawn with AND keeps the page under white; OR keeps it under
+        // black.
+        auto mask = [](int rop) {
+            const QByteArray dib = dibHeader(2, -2, 32) + quads({kWhite, kBlack, kBlack, kWhite});
+            return WmfBuilder()
+                .rec(DIBSTRETCHBLT, {0xC6, rop, 2, 2, 0, 0, 100, 100, 0, 0}, dib)
+                .end();
+        };
+        QTest::newRow("AND mask") << mask(0x88) << ".k/k." << QRectF(0, 0, 100, 100);
+        QTest::newRow("OR mask") << mask(0xEE) << "w./.w" << QRectF(0, 0, 100, 100);
+    }
+
+    void bitmaps() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, pixels);
+        QFETCH(QRectF, bounds);
+        const auto images = play(file)->items(RecordedItem::Image);
+        QCOMPARE(images.size(), 1);
+        QCOMPARE(pixelsOf(images[0].image), pixels);
+        QCOMPARE(images[0].bounds, bounds);
+    }
+
+    void clipping() {
+        // Clip to a rectangle, exclude a part inside a save, restore, then
+        // select slot 0 (a pen, no region): the clip is reset.
+        const std::vector<int> square = {250, 250, 150, 150};
+        WmfBuilder b;
+        b.rec(CREATEPENINDIRECT, {0, 1, 0, 0, 0}).rec(INTERSECTCLIPRECT, {300, 300, 100, 100});
+        b.rec(RECTANGLE, square).rec(SAVEDC, {}).rec(EXCLUDECLIPRECT, {200, 200, 150, 150});
+        b.rec(RECTANGLE, square).rec(RESTOREDC, {-1}).rec(RECTANGLE, square);
+        b.rec(SELECTCLIPREGION, {0}).rec(RECTANGLE, square);
+        const auto paths = play(b.end())->items(RecordedItem::Path);
+        // Each square is a fill and an outline.
+        QCOMPARE(paths.size(), 8);
+        QCOMPARE(paths[0].clip.boundingRect(), QRectF(100, 100, 200, 200));
+        for (QPointF outside : {QPointF(175, 175), QPointF(50, 50)})
+            QVERIFY(!paths[2].clip.contains(outside));
+        QVERIFY(paths[2].clip.contains(QPointF(250, 250)));
+        QCOMPARE(paths[4].clip.boundingRect(), QRectF(100, 100, 200, 200));
+        QCOMPARE(paths[6].clip.boundingRect(), QRectF(0, 0, 1000, 1000)); // only the target
+    }
+
+    void objectSlots() {
+        // A red pen in slot 0 and a green brush in 1; the pen is deleted and a
+        // blue brush takes its slot. Slots 57 and 9 were never made. The
+        // selected brush, once deleted, stays in use.
+        WmfBuilder b;
+        b.rec(CREATEPENINDIRECT, {0, 1, 0, 0x00FF, 0}).rec(CREATEBRUSHINDIRECT, {0, 0xFF00, 0, 0});
+        b.rec(DELETEOBJECT, {0}).rec(CREATEBRUSHINDIRECT, {0, 0, 0x00FF, 0}).rec(SELECTOBJECT, {0});
+        b.rec(SELECTOBJECT, {57}).rec(DELETEOBJECT, {9}).rec(RECTANGLE, {20, 20, 10, 10});
+        b.rec(DELETEOBJECT, {0}).rec(RECTANGLE, {40, 40, 30, 30});
+        PlayReport report;
+        const auto paths = play(b.end(), &report)->items(RecordedItem::Path);
+        QCOMPARE(report.badObjectIndices, 2);
+        QCOMPARE(paths.size(), 4);
+        QCOMPARE(paths[0].brush.color(), QColor(Qt::blue));
+        QCOMPARE(paths[2].brush.color(), QColor(Qt::blue));
+    }
+
+    void badInput_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // a part of the message
+        QTest::addColumn<int>("records");   // kept before the damage; -1: refused
+        QByteArray badType = WmfBuilder(0, 0, 0, 0, 0).end(), badSize = badType;
+        badType[0] = 3;
+        badSize[2] = 10;
+        const QByteArray rect = WmfBuilder().rec(RECTANGLE, {20, 20, 10, 10}).bytes;
+        QTest::newRow("empty") << QByteArray() << QString() << -1;
+        QTest::newRow("unknown header type") << badType << QString() << -1;
+        QTest::newRow("wrong header size") << badSize << QString() << -1;
+        QTest::newRow("placeable header alone") << WmfBuilder().end().left(22) << QString() << -1;
+        QTest::newRow("a record too long")
+            << rect + le32(100000) + le16(RECTANGLE) + QByteArray(8, '\0') << "claims 100000 words"
+            << 1;
+        QTest::newRow("a record shorter than its header")
+            << rect + le32(2) + le16(0x41B) << "claims 2 words" << 1;
+        QTest::newRow("no end record") << rect << "no end record" << 1;
+    }
+
+    void badInput() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        QFETCH(int, records);
+        QString reported;
+        const auto doc = Document::parse(bytes, &reported);
+        QVERIFY2(!reported.isEmpty() && reported.contains(error), qPrintable(reported));
+        QCOMPARE(doc ? doc->recordCount() : -1, records);
+        if (doc) {
+            QCOMPARE(doc->damage(), reported);
+            QCOMPARE(play(bytes)->items(RecordedItem::Path).size(),
+                     2); // what came before
+        }
+    }
+
+    void malformedRecordsAreSkipped() {
+        WmfBuilder b;
+        b.recs({{POLYGON, {30000, 1, 1, 5, 5}},            // 30000 points announced, 2 present
+                {POLYLINE, {-5, 1, 1}},                    // negative count
+                {POLYPOLYGON, {2, 60000, 60000, 1, 1}},    // counts far beyond the record
+                {POLYPOLYGON, {40000}},                    // polygon count beyond the record
+                {TEXTOUT, {5000, 0x6261}},                 // string beyond the record
+                {EXTTEXTOUT, {0, 0, -3, 0}},               // negative length
+                {RECTANGLE, {1, 2}},                       // too short for its fields
+                {CREATEPALETTE, {0x300, 5000}},            // entries beyond the record
+                {CREATEREGION, {0, 6, 0, 0, 0, 30000, 0}}, // scans beyond the record
+                {ESCAPE, {15, 30000, 1, 2, 3}}});          // inner length beyond: ignored
+        b.rec(STRETCHDIB, {0x20, 0xCC, 0, 10, 10, 0, 0, 10, 10, 0, 0}, dibHeader(60000, 60000, 32));
+        PlayReport report;
+        const auto d = play(b.rec(RECTANGLE, {20, 20, 10, 10}).end(), &report);
+        QCOMPARE(report.malformed, 9);
+        QCOMPARE(report.ignored, 1);
+        QCOMPARE(report.unsupportedBitmaps, 1);
+        QVERIFY(d->items(RecordedItem::Image).isEmpty());
+        QCOMPARE(d->items(RecordedItem::Path).size(), 2); // the last rectangle
+    }
+
+    void oversizedStrokesAndFonts() {
+        // A window of one unit on a page-sized frame: a dotted line across the
+        // 16-bit range would be millions of dots long on the device, and a font
+        // 30000 units tall far larger than anything it could show.
+        WmfBuilder b;
+        b.rec(SETWINDOWEXT, {1, 1}).rec(SETBKMODE, {TRANSPARENT}).rec(SELECTOBJECT, {0});
+        b.rec(CREATEPENINDIRECT, {PS_DOT, 0, 0, 0, 0}).rec(SELECTOBJECT, {0});
+        b.rec(MOVETO, {0, -32000}).rec(LINETO, {0, 32000});
+        b.font(-30000).rec(SELECTOBJECT, {1}).rec(TEXTOUT, {1, 'W', 0, 0});
+        const auto d = play(b.end(), nullptr, QRectF(0, 0, 500, 500));
+        const auto paths = d->items(RecordedItem::Path);
+        QCOMPARE(paths.size(), 1);
+        QCOMPARE(paths[0].pen.style(), Qt::SolidLine);
+        const auto texts = d->items(RecordedItem::Text);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts[0].pixelSize, 2000.0);
+    }
+
+    void decodesBitmaps_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("pixels");
+        // Rows are stored bottom-up unless the height is negative. "" is refused.
+        QTest::newRow("1 bit, four-byte rows") << dibHeader(10, 2, 1) + quads({kBlack, kWhite}) +
+                                                      QByteArray("\x80\x40\0\0\x7f\xff\xc0\0", 8)
+                                               << int(Colours) << "kwwwwwwwww/wkkkkkkkkw";
+        QTest::newRow("4 bits, top-down")
+            << dibHeader(3, -1, 4, 0, 3) + quads({kRed, kGreen, kBlue}) +
+                   QByteArray("\x21\0\0\0", 4)
+            << int(Colours) << "bgr";
+        QTest::newRow("8 bits, indices past a short table are black")
+            << dibHeader(2, 1, 8, 0, 1) + quads({kGreen}) + QByteArray("\0\5\0\0", 4)
+            << int(Colours) << "gk";
+        QTest::newRow("16 bits, 5-5-5")
+            << dibHeader(2, 1, 16) + le16(0x7C00) + le16(0x001F) << int(Colours) << "rb";
+        QTest::newRow("16 bits, 5-6-5 masks")
+            << dibHeader(2, 1, 16, 3) + le32(0xF800) + le32(0x07E0) + le32(0x001F) + le16(0x07E0) +
+                   le16(0xF800)
+            << int(Colours) << "gr";
+        QTest::newRow("24 bits, blue first")
+            << dibHeader(1, 1, 24) + QByteArray("\0\0\xff\0", 4) << int(Colours) << "r";
+        // Runs, an absolute run padded to a word, end of line, a delta, end of
+        // bitmap; pixels the runs skip stay transparent.
+        QTest::newRow("run-length, 8 bits")
+            << dibHeader(4, 3, 8, 1, 3) + quads({kRed, kGreen, kBlue}) +
+                   QByteArray("\x03\x01\0\0"
+                              "\0\x03\x02\0\x01\0\0\0"
+                              "\0\x02\x01\0\x01\x02\0\x01",
+                              20)
+            << int(Colours) << ".b../brg./ggg.";
+        QTest::newRow("run-length, 4 bits")
+            << dibHeader(5, 1, 4, 2, 4) + quads({kBlack, kRed, kGreen, kBlue}) +
+                   QByteArray("\x04\x12\0\x03\x30\0\0\x01", 8)
+            << int(Colours) << "rgrgb";
+        QTest::newRow("old header, three-byte colours")
+            << le32(12) + le16(1) + le16(1) + le16(1) + le16(1) +
+                   QByteArray("\0\0\xff\xff\0\0\x80\0\0\0", 10)
+            << int(Colours) << "b";
+        QTest::newRow("palette indices")
+            << dibHeader(2, 1, 1) + le16(2) + le16(0) + QByteArray("\x40\0\0\0", 4)
+            << int(PaletteIndices) << "br";
+        QTest::newRow("rows missing at the end stay black")
+            << dibHeader(1, 3, 24) + QByteArray("\0\0\xff\0", 4) << int(Colours) << "k/k/r";
+        // Type, width, height, bytes per row, planes, bits, then rows top-down.
+        QTest::newRow("device bitmap")
+            << le16(0) + le16(3) + le16(2) + le16(2) + QByteArray("\x01\x01\xa0\0\x40\0", 6)
+            << int(DeviceBitmap) << "wkw/kwk";
+        const QByteArray bits(64, '\0');
+        QTest::newRow("no such depth") << dibHeader(4, 4, 7) + bits << int(Colours) << "";
+        QTest::newRow("no width") << dibHeader(0, 4, 8) + bits << int(Colours) << "";
+        QTest::newRow("ten gigapixels") << dibHeader(100000, 100000, 24) << int(Colours) << "";
+        QTest::newRow("4-bit runs at 8 bits") << dibHeader(4, 4, 8, 2) + bits << int(Colours) << "";
+        QTest::newRow("unknown compression") << dibHeader(4, 4, 8, 9) + bits << int(Colours) << "";
+        QTest::newRow("cut header") << dibHeader(4, 4, 8).left(30) << int(Colours) << "";
+        QTest::newRow("header size past the end")
+            << le32(0x7FFFFFFF) + dibHeader(4, 4, 8) << int(Colours) << "";
+        QTest::newRow("device bitmap rows narrower than its width")
+            << le16(0) + le16(3) + le16(2) + le16(0) + QByteArray("\x01\x01\xa0\0\x40\0", 6)
+            << int(DeviceBitmap) << "";
+    }
+
+    void decodesBitmaps() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, kind);
+        QFETCH(QString, pixels);
+        QCOMPARE(decoded(bytes, kind), pixels);
+    }
 };
-
-void TestWmfPlayer::mapping_data() {
-    QTest::addColumn<QByteArray>("setup");
-    QTest::addColumn<QRect>("logical");
-    QTest::addColumn<QRectF>("device");
-
-    auto setup = [](std::function<void(WmfBuilder&)> f) {
-        WmfBuilder b(0, 0, 1000, 1000, 96);
-        f(b);
-        return b.withoutEnd();
-    };
-    QTest::newRow("frame only") << setup([](WmfBuilder&) {}) << QRect(100, 200, 200, 200)
-                                << QRectF(100, 200, 200, 200);
-    QTest::newRow("anisotropic window") << setup([](WmfBuilder& b) {
-        b.rec(SETMAPMODE, {MM_ANISOTROPIC});
-        b.rec(SETWINDOWORG, {100, 100});
-        b.rec(SETWINDOWEXT, {500, 250});
-    }) << QRect(100, 100, 250, 500) << QRectF(0, 0, 1000, 1000);
-    QTest::newRow("window extent in MM_TEXT, as producers write it") << setup([](WmfBuilder& b) {
-        b.rec(SETWINDOWEXT, {2000, 2000});
-    }) << QRect(0, 0, 1000, 1000) << QRectF(0, 0, 500, 500);
-    QTest::newRow("negative extent flips y") << setup([](WmfBuilder& b) {
-        b.rec(SETWINDOWORG, {500, 0});
-        b.rec(SETWINDOWEXT, {-500, 1000});
-    }) << QRect(0, 0, 500, 250) << QRectF(0, 500, 500, 500);
-    QTest::newRow("isotropic keeps the aspect") << setup([](WmfBuilder& b) {
-        b.rec(SETMAPMODE, {MM_ISOTROPIC});
-        b.rec(SETWINDOWEXT, {1000, 2000});
-    }) << QRect(0, 0, 2000, 1000) << QRectF(0, 0, 1000, 500);
-    // Hundredths of an inch at 96 page units per inch, y up; extents ignored.
-    QTest::newRow("MM_LOENGLISH") << setup([](WmfBuilder& b) {
-        b.rec(SETMAPMODE, {MM_LOENGLISH});
-        b.rec(SETWINDOWEXT, {7, 7});
-    }) << QRect(0, -100, 100, 100) << QRectF(0, 0, 96, 96);
-    QTest::newRow("viewport origin and window offset") << setup([](WmfBuilder& b) {
-        b.rec(SETVIEWPORTORG, {20, 50});
-        b.rec(OFFSETWINDOWORG, {10, 10});
-    }) << QRect(10, 10, 100, 100) << QRectF(50, 20, 100, 100);
-    QTest::newRow("scaled window extent") << setup([](WmfBuilder& b) {
-        b.rec(SETWINDOWEXT, {1000, 1000});
-        b.rec(SCALEWINDOWEXT, {1, 2, 1, 2}); // y 2/1, x 2/1
-    }) << QRect(0, 0, 1000, 1000) << QRectF(0, 0, 500, 500);
-}
-
-void TestWmfPlayer::mapping() {
-    QFETCH(QByteArray, setup);
-    QFETCH(QRect, logical);
-    QFETCH(QRectF, device);
-    const QRect& r = logical;
-    const QByteArray bytes =
-        WmfBuilder::continuing(setup)
-            .rec(RECTANGLE, {r.top() + r.height(), r.left() + r.width(), r.top(), r.left()})
-            .end();
-    const auto d = playRecorded(bytes);
-    QCOMPARE(firstPathBounds(*d), device);
-}
-
-void TestWmfPlayer::targetPlacement() {
-    // The frame maps onto the target wherever it is; the natural size
-    // follows the units per inch.
-    const QByteArray bytes =
-        WmfBuilder(100, 100, 300, 200, 200).rec(RECTANGLE, {200, 300, 100, 100}).end();
-    const auto doc = Document::parse(bytes);
-    QVERIFY(doc);
-    QCOMPARE(doc->naturalSizeInches(), QSizeF(1.0, 0.5));
-    const auto d = playRecorded(bytes, nullptr, QRectF(10, 20, 400, 200));
-    QCOMPARE(firstPathBounds(*d), QRectF(10, 20, 400, 200));
-}
-
-void TestWmfPlayer::sizeOfFixedModeFileIsMeasured() {
-    // No placeable header and a fixed mode: the frame is what is drawn.
-    // A hundredth-of-an-inch square of 100 units, y up, is one inch.
-    const QByteArray bytes = WmfBuilder(0, 0, 0, 0, 0)
-                                 .rec(SETMAPMODE, {MM_LOENGLISH})
-                                 .rec(CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0})
-                                 .rec(SELECTOBJECT, {0})
-                                 .rec(RECTANGLE, {-300, 200, -200, 100})
-                                 .end();
-    const auto doc = Document::parse(bytes);
-    QVERIFY(doc);
-    QCOMPARE(doc->naturalSizeInches(), QSizeF(1, 1));
-    QCOMPARE(firstPathBounds(*playRecorded(bytes, nullptr, QRectF(0, 0, 96, 96))),
-             QRectF(0, 0, 96, 96));
-}
-
-void TestWmfPlayer::arcs() {
-    // Ellipse box (0,0)-(200,200); radial points at 3 and 12 o'clock.
-    auto arcBounds = [](quint16 fn, int xs, int ys, int xe, int ye) {
-        const auto d = playRecorded(unitBuilder().rec(fn, {ye, xe, ys, xs, 200, 200, 0, 0}).end());
-        return firstPathBounds(*d);
-    };
-    // Counter-clockwise from 3 to 12 o'clock: the upper right quarter.
-    QCOMPARE(arcBounds(ARC, 200, 100, 100, 0), QRectF(100, 0, 100, 100));
-    // From 12 to 3 o'clock: the other three quarters.
-    QCOMPARE(arcBounds(ARC, 100, 0, 200, 100), QRectF(0, 0, 200, 200));
-    // Start equal to end: the whole ellipse.
-    QCOMPARE(arcBounds(ARC, 150, 20, 150, 20), QRectF(0, 0, 200, 200));
-    // A pie of the upper right quarter includes the centre; its path is closed.
-    QCOMPARE(arcBounds(PIE, 200, 100, 100, 0), QRectF(100, 0, 100, 100));
-    // A radial point inside the box still gives its angle.
-    QCOMPARE(arcBounds(CHORD, 150, 100, 100, 50), QRectF(100, 0, 100, 100));
-}
-
-void TestWmfPlayer::fontHeights() {
-    WmfBuilder b = unitBuilder();
-    font(b, -50).rec(SELECTOBJECT, {0});
-    b.rec(SETTEXTALIGN, {TA_BASELINE});
-    extTextOut(b, 10, 100, "em");
-    font(b, 50).rec(SELECTOBJECT, {1});
-    extTextOut(b, 10, 200, "cell");
-    // Window twice as large: sizes halve on the device.
-    b.rec(SETWINDOWEXT, {2000, 2000});
-    b.rec(SELECTOBJECT, {0});
-    extTextOut(b, 10, 400, "half");
-    const auto texts = playRecorded(b.end())->texts();
-    QCOMPARE(texts.size(), 3);
-    QCOMPARE(texts[0].pixelSize, 50.0);
-    // A cell height includes the internal leading: the em is smaller.
-    QVERIFY2(texts[1].pixelSize < 50 && texts[1].pixelSize > 30,
-             qPrintable(QString::number(texts[1].pixelSize)));
-    QCOMPARE(texts[2].pixelSize, 25.0);
-    QCOMPARE(texts[2].origin, QPointF(5, 200));
-}
-
-void TestWmfPlayer::textAlignment_data() {
-    QTest::addColumn<int>("align");
-    QTest::addColumn<double>("firstX");
-    // "AB" at x 500 with advances 30 and 40.
-    QTest::newRow("left") << int(TA_BASELINE) << 500.0;
-    QTest::newRow("right") << int(TA_BASELINE | TA_RIGHT) << 430.0;
-    QTest::newRow("centre") << int(TA_BASELINE | TA_CENTER) << 465.0;
-}
-
-void TestWmfPlayer::textAlignment() {
-    QFETCH(int, align);
-    QFETCH(double, firstX);
-    WmfBuilder b = unitBuilder();
-    font(b, -20).rec(SELECTOBJECT, {0}).rec(SETTEXTALIGN, {align});
-    extTextOut(b, 500, 300, "AB", {30, 40});
-    const auto texts = playRecorded(b.end())->texts();
-    QCOMPARE(texts.size(), 2);
-    QCOMPARE(texts[0].text, QStringLiteral("A"));
-    QCOMPARE(texts[0].origin, QPointF(firstX, 300));
-    QCOMPARE(texts[1].origin, QPointF(firstX + 30, 300));
-}
-
-void TestWmfPlayer::updateCurrentPosition() {
-    // The record's own position is ignored; each run starts where the last
-    // one ended, by the sum of its dx values. Top alignment puts the
-    // baseline below the reference point.
-    WmfBuilder b = unitBuilder();
-    font(b, -20).rec(SELECTOBJECT, {0}).rec(SETTEXTALIGN, {TA_BASELINE | TA_UPDATECP});
-    b.rec(MOVETO, {200, 100});
-    extTextOut(b, 0, 0, "AB", {30, 40});
-    extTextOut(b, 900, 900, "C", {10});
-    b.rec(SETTEXTALIGN, {0});
-    extTextOut(b, 100, 600, "T");
-    const auto texts = playRecorded(b.end())->texts();
-    QCOMPARE(texts.size(), 4);
-    QCOMPARE(texts[0].origin, QPointF(100, 200));
-    QCOMPARE(texts[1].origin, QPointF(130, 200));
-    QCOMPARE(texts[2].origin, QPointF(170, 200));
-    QCOMPARE(texts[3].origin.x(), 100.0);
-    QVERIFY(texts[3].origin.y() > 600 && texts[3].origin.y() < 620);
-}
-
-void TestWmfPlayer::escapementRotatesText() {
-    WmfBuilder b = unitBuilder();
-    font(b, -20, 0, "Arial", 900).rec(SELECTOBJECT, {0}).rec(SETTEXTALIGN, {TA_BASELINE});
-    extTextOut(b, 300, 400, "AB", {30, 40});
-    const auto texts = playRecorded(b.end())->texts();
-    QCOMPARE(texts.size(), 2);
-    QCOMPARE(qRound(texts[0].angle), 90);
-    // The second letter goes up the page.
-    QCOMPARE(texts[1].origin.x(), 300.0);
-    QCOMPARE(texts[1].origin.y(), 370.0);
-}
-
-void TestWmfPlayer::opaqueAndClippedText() {
-    WmfBuilder b = unitBuilder();
-    font(b, -20).rec(SELECTOBJECT, {0}).rec(SETTEXTALIGN, {TA_BASELINE});
-    b.rec(SETBKMODE, {TRANSPARENT});
-    b.rec(SETBKCOLOR, {0x00FF, 0x0000}); // red
-    extTextOut(b, 100, 120, "Clip", {10, 10, 10, 10}, 0x0006, QRect(100, 100, 25, 30));
-    const auto d = playRecorded(b.end());
-    const auto paths = d->paths();
-    QCOMPARE(paths.size(), 1);
-    QCOMPARE(paths[0].bounds, QRectF(100, 100, 25, 30));
-    QCOMPARE(paths[0].brush.color(), QColor(Qt::red));
-    const auto texts = d->texts();
-    QCOMPARE(texts.size(), 4);
-    QVERIFY(texts[0].clipped);
-    QCOMPARE(texts[0].clip, QRectF(100, 100, 25, 30));
-}
-
-void TestWmfPlayer::charsets() {
-    WmfBuilder b = unitBuilder();
-    b.rec(SETTEXTALIGN, {TA_BASELINE});
-    font(b, -20, 128, "\x82\x6c\x82\x72 Gothic").rec(SELECTOBJECT, {0});
-    // Two double-byte characters; dx has one entry per byte.
-    extTextOut(b, 100, 100, "\x93\xfa\x96\x7b", {15, 5, 18, 2});
-    font(b, -20, 2, "Symbol").rec(SELECTOBJECT, {1});
-    extTextOut(b, 100, 200, "abp", {10, 10, 10});
-    font(b, -20, 0, "Arial").rec(SELECTOBJECT, {2});
-    extTextOut(b, 100, 300, "\x80\x93x\x94", {10, 10, 10, 10});
-    // Wingdings bullets and ticks become their Unicode signs; the rest go to
-    // the private area where an installed Wingdings has them.
-    font(b, -20, 2, "Wingdings").rec(SELECTOBJECT, {3});
-    extTextOut(b, 100, 350, "l\xfc$", {10, 10, 10});
-    b.rec(SELECTOBJECT, {2});
-    b.rec(TEXTOUT, {3}, QByteArray("odd\0", 4) + WmfBuilder::le16(400) + WmfBuilder::le16(100));
-    const auto texts = playRecorded(b.end())->texts();
-    QStringList runs;
-    for (const auto& t : texts)
-        runs << t.text;
-    QCOMPARE(runs, QStringList({QStringLiteral("日"), QStringLiteral("本"), QStringLiteral("α"),
-                                QStringLiteral("β"), QStringLiteral("π"), QStringLiteral("€"),
-                                QStringLiteral("“"), QStringLiteral("x"), QStringLiteral("”"),
-                                QStringLiteral("●"), QStringLiteral("✔"), QString(QChar(0xF024)),
-                                QStringLiteral("odd")}));
-    QCOMPARE(texts[1].origin, QPointF(120, 100));
-    QCOMPARE(texts.last().origin, QPointF(100, 400));
-}
-
-void TestWmfPlayer::bitmapOrientation_data() {
-    QTest::addColumn<QByteArray>("setup");
-    QTest::addColumn<int>("height"); // of the DIB: negative is top-down
-    QTest::addColumn<int>("destWidth");
-    QTest::addColumn<QRgb>("topLeft"); // as seen on the device
-    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255);
-    // Stored rows: first red, green; then blue, white.
-    QTest::newRow("bottom-up") << QByteArray() << 2 << 100 << blue;
-    QTest::newRow("top-down") << QByteArray() << -2 << 100 << red;
-    QTest::newRow("negative destination width") << QByteArray() << 2 << -100 << white;
-    WmfBuilder yUp(0, 0, 1000, 1000, 96);
-    yUp.rec(SETWINDOWORG, {1000, 0}).rec(SETWINDOWEXT, {-1000, 1000});
-    QTest::newRow("y-up window mirrors") << yUp.withoutEnd() << 2 << 100 << red;
-}
-
-void TestWmfPlayer::bitmapOrientation() {
-    QFETCH(QByteArray, setup);
-    QFETCH(int, height);
-    QFETCH(int, destWidth);
-    QFETCH(QRgb, topLeft);
-    const QVector<QRgb> rows = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
-                                qRgb(255, 255, 255)};
-    const int x = destWidth < 0 ? 300 : 200;
-    const QByteArray bytes =
-        WmfBuilder::continuing(setup.isEmpty() ? unitBuilder().withoutEnd() : setup)
-            .rec(STRETCHDIB, {0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, destWidth, 200, x},
-                 dib24(2, height, rows))
-            .end();
-    const auto images = playRecorded(bytes)->images();
-    QCOMPARE(images.size(), 1);
-    QCOMPARE(images[0].bounds.size(), QSizeF(100, 100));
-    QCOMPARE(images[0].image.pixel(0, 0) | 0xFF000000, topLeft);
-}
-
-void TestWmfPlayer::maskPairsBecomeTransparency() {
-    const QVector<QRgb> mask = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(0, 0, 0),
-                                qRgb(255, 255, 255)};
-    WmfBuilder b = unitBuilder();
-    // SRCAND keeps the page under white; SRCPAINT keeps it under black.
-    b.rec(DIBSTRETCHBLT, {0x00C6, 0x0088, 2, 2, 0, 0, 100, 100, 0, 0}, dib24(2, -2, mask));
-    b.rec(DIBSTRETCHBLT, {0x0086, 0x00EE, 2, 2, 0, 0, 100, 100, 0, 0}, dib24(2, -2, mask));
-    const auto images = playRecorded(b.end())->images();
-    QCOMPARE(images.size(), 2);
-    QCOMPARE(qAlpha(images[0].image.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(images[0].image.pixel(1, 0)), 255);
-    QCOMPARE(qAlpha(images[1].image.pixel(0, 0)), 255);
-    QCOMPARE(qAlpha(images[1].image.pixel(1, 0)), 0);
-}
-
-void TestWmfPlayer::blitWithoutBitmapFillsWithBrush() {
-    // 1440 units per inch onto 96 device units per inch: 15 units a pixel.
-    WmfBuilder b(0, 0, 1440, 1440, 1440);
-    b.rec(CREATEBRUSHINDIRECT, {0, 0xFF00, 0x0000, 0}).rec(SELECTOBJECT, {0}); // green
-    // DIBBITBLT without bitmap: rop, ySrc, xSrc, reserved, height, width, y, x.
-    b.rec(DIBBITBLT, {0x0021, 0x00F0, 0, 0, 0, 1, 300, 75, 150});
-    const auto paths = playRecorded(b.end(), nullptr, QRectF(0, 0, 96, 96))->paths();
-    QCOMPARE(paths.size(), 1);
-    QCOMPARE(paths[0].brush.color(), QColor(0, 255, 0));
-    QCOMPARE(paths[0].bounds.x(), 10.0);
-    QCOMPARE(paths[0].bounds.y(), 5.0);
-    QCOMPARE(paths[0].bounds.width(), 20.0);
-    // A one-unit rule, a fifteenth of a pixel, stays one pixel high.
-    QCOMPARE(paths[0].bounds.height(), 1.0);
-}
-
-void TestWmfPlayer::clipping() {
-    WmfBuilder b = unitBuilder();
-    b.rec(CREATEPENINDIRECT, {0, 1, 0, 0, 0}); // slot 0
-    b.rec(INTERSECTCLIPRECT, {300, 300, 100, 100});
-    b.rec(RECTANGLE, {250, 250, 150, 150});
-    b.rec(SAVEDC, {});
-    b.rec(EXCLUDECLIPRECT, {200, 200, 150, 150});
-    b.rec(RECTANGLE, {250, 250, 150, 150});
-    b.rec(RESTOREDC, {-1});
-    b.rec(RECTANGLE, {250, 250, 150, 150});
-    b.rec(SELECTCLIPREGION, {0}); // slot 0 is no region: the clip is reset
-    b.rec(RECTANGLE, {250, 250, 150, 150});
-    const auto paths = playRecorded(b.end())->paths();
-    // Each rectangle is a fill and an outline.
-    QCOMPARE(paths.size(), 8);
-    QCOMPARE(paths[0].clip, QRectF(100, 100, 200, 200));
-    QVERIFY(!paths[2].clipPath.contains(QPointF(175, 175)));
-    QVERIFY(paths[2].clipPath.contains(QPointF(250, 250)));
-    QCOMPARE(paths[4].clip, QRectF(100, 100, 200, 200));
-    // Only the target remains.
-    QCOMPARE(paths[6].clip, QRectF(0, 0, 1000, 1000));
-}
-
-void TestWmfPlayer::objectSlots() {
-    WmfBuilder b = unitBuilder();
-    b.rec(CREATEPENINDIRECT, {0, 1, 0, 0x00FF, 0}); // 0: red pen
-    b.rec(CREATEBRUSHINDIRECT, {0, 0xFF00, 0, 0});  // 1: green brush
-    b.rec(DELETEOBJECT, {0});
-    b.rec(CREATEBRUSHINDIRECT, {0, 0x0000, 0x00FF, 0}); // takes 0: blue brush
-    b.rec(SELECTOBJECT, {0});
-    b.rec(SELECTOBJECT, {57}); // never made: ignored
-    b.rec(DELETEOBJECT, {9});
-    b.rec(RECTANGLE, {20, 20, 10, 10});
-    b.rec(DELETEOBJECT, {0});           // deleting the selected brush
-    b.rec(RECTANGLE, {40, 40, 30, 30}); // keeps drawing with it
-    PlayReport report;
-    const auto paths = playRecorded(b.end(), &report)->paths();
-    QCOMPARE(report.badObjectIndices, 2);
-    QCOMPARE(paths.size(), 4);
-    QCOMPARE(paths[0].brush.color(), QColor(Qt::blue));
-    QCOMPARE(paths[2].brush.color(), QColor(Qt::blue));
-}
 
 QTEST_MAIN(TestWmfPlayer)
 #include "tst_wmfplayer.moc"
