@@ -130,6 +130,21 @@ private slots:
             checkPage(notes, to, 3, "key tides");
     }
 
+    // A set of one page has no page label and no page buttons.
+    void aSinglePageSetHasNoPageControls() {
+        Env env;
+        QFile file(env.content.filePath("topics/The Tides.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray json = file.readAll().replace("\"pages\": 2", "\"pages\": 1");
+        file.close();
+        env.write("topics/The Tides.json", json);
+        tidesScreen().onButtonClicked(TopicButton::TeachersNotes);
+        NotesScreen& notes = notesScreen();
+        QVERIFY(!notes.pageLabel->isVisibleTo(&notes));
+        QVERIFY(!notes.nextPageButton->isVisibleTo(&notes));
+        QVERIFY(!notes.previousPageButton->isVisibleTo(&notes));
+    }
+
     void acknowledgementsHidePageControlsWhateverTheCount() {
         Env env;
         state().pageCount = 3; // left over from an earlier set
