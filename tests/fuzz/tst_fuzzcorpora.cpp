@@ -10,44 +10,37 @@
 #include <QtTest>
 #include <functional>
 
+using Check = std::function<QString(const QByteArray&, const QString& scratch)>;
+Q_DECLARE_METATYPE(Check)
+
 class FuzzCorporaTest : public QObject {
     Q_OBJECT
-
-    QTemporaryDir scratch;
-
-    void replay(const QString& reader, const std::function<QString(const QByteArray&)>& check) {
-        const QDir corpus(QStringLiteral(CORVELLA_FUZZ_CORPORA "/") + reader);
+private slots:
+    void corpus_data() {
+        QTest::addColumn<Check>("check");
+        auto bytesOnly = [](QString (*check)(const QByteArray&)) {
+            return Check([check](const QByteArray& bytes, const QString&) { return check(bytes); });
+        };
+        QTest::newRow("questionfile") << bytesOnly(fuzzchecks::checkQuestionFile);
+        QTest::newRow("worksheetlist") << bytesOnly(fuzzchecks::checkWorksheetList);
+        QTest::newRow("activityfile") << bytesOnly(fuzzchecks::checkActivityFile);
+        QTest::newRow("sound") << Check(fuzzchecks::checkSound);
+        QTest::newRow("picture") << Check(fuzzchecks::checkPicture);
+        QTest::newRow("topicfile") << Check(fuzzchecks::checkTopicFile);
+    }
+    void corpus() {
+        QFETCH(Check, check);
+        QTemporaryDir scratch;
+        const QDir corpus(QStringLiteral(CORVELLA_FUZZ_CORPORA "/") + QTest::currentDataTag());
         const QStringList files = corpus.entryList(QDir::Files);
         QVERIFY2(!files.isEmpty(), qPrintable(corpus.path()));
         for (const QString& name : files) {
             QFile file(corpus.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString broken = check(file.readAll());
+            const QString broken = check(file.readAll(), scratch.path());
             QVERIFY2(broken.isEmpty(), qPrintable(name + QStringLiteral(": ") + broken));
         }
     }
-
-private slots:
-    void questionFiles() { replay(QStringLiteral("questionfile"), fuzzchecks::checkQuestionFile); }
-    void worksheetLists() {
-        replay(QStringLiteral("worksheetlist"), fuzzchecks::checkWorksheetList);
-    }
-    void sounds() {
-        replay(QStringLiteral("sound"), [this](const QByteArray& bytes) {
-            return fuzzchecks::checkSound(bytes, scratch.path());
-        });
-    }
-    void pictures() {
-        replay(QStringLiteral("picture"), [this](const QByteArray& bytes) {
-            return fuzzchecks::checkPicture(bytes, scratch.path());
-        });
-    }
-    void topicFiles() {
-        replay(QStringLiteral("topicfile"), [this](const QByteArray& bytes) {
-            return fuzzchecks::checkTopicFile(bytes, scratch.path());
-        });
-    }
-    void activityFiles() { replay(QStringLiteral("activityfile"), fuzzchecks::checkActivityFile); }
 };
 
 QTEST_MAIN(FuzzCorporaTest)

@@ -4,51 +4,31 @@
 // (1440 units to the inch), one rectangle, and the end record.
 
 #include <QByteArray>
+#include <QList>
 #include <QtEndian>
 
 namespace testenv {
 
 inline QByteArray minimalWmf(int widthUnits = 1440, int heightUnits = 720) {
-    QByteArray b;
-    auto u16 = [&b](quint16 v) {
-        char c[2];
-        qToLittleEndian(v, c);
-        b.append(c, 2);
-    };
-    auto u32 = [&](quint32 v) {
-        u16(quint16(v & 0xffff));
-        u16(quint16(v >> 16));
-    };
-    u32(0x9AC6CDD7u);
-    u16(0);
-    u16(0);
-    u16(0);
-    u16(quint16(widthUnits));
-    u16(quint16(heightUnits));
-    u16(1440);
-    u32(0);
+    const auto w = quint16(widthUnits), h = quint16(heightUnits);
+    // The placeable header: key, handle, box, units per inch, reserved; then its checksum.
+    QList<quint16> words = {0xCDD7, 0x9AC6, 0, 0, 0, w, h, 1440, 0, 0};
     quint16 sum = 0;
-    for (int i = 0; i < 20; i += 2)
-        sum ^= qFromLittleEndian<quint16>(b.constData() + i);
-    u16(sum);
-    // Header: 9 words, then a rectangle (7 words) and the end record (3 words).
-    const quint32 words = 9 + 7 + 3;
-    u16(1);
-    u16(9);
-    u16(0x0300);
-    u32(words);
-    u16(0);
-    u32(7);
-    u16(0);
-    u32(7);
-    u16(0x041B); // rectangle: bottom, right, top, left
-    u16(quint16(heightUnits / 2));
-    u16(quint16(widthUnits / 2));
-    u16(0);
-    u16(0);
-    u32(3);
-    u16(0);
-    return b;
+    for (quint16 word : words)
+        sum ^= word;
+    words << sum;
+    // Header (9 words, 19 in all, largest record 7), a rectangle (bottom, right,
+    // top, left), the end record; sizes in words, low half first.
+    words << QList<quint16>{
+        1, 9, 0x0300, 19, 0, 0, 7, 0, 0, 7, 0, 0x041B, quint16(h / 2), quint16(w / 2),
+        0, 0, 3,      0,  0};
+    QByteArray bytes;
+    for (quint16 word : words) {
+        char c[2];
+        qToLittleEndian(word, c);
+        bytes.append(c, 2);
+    }
+    return bytes;
 }
 
 } // namespace testenv

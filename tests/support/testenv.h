@@ -33,9 +33,8 @@ struct ScriptedMessages : platform::Messages {
     }
 };
 
-// Installs the doubles, empties the shared state and points the content
-// folder at a fresh temporary folder that holds only the shipped topic and
-// activity files. Everything is undone on destruction.
+// Installs the doubles, empties the shared state and points the content folder
+// at a fresh one holding only the shipped topic and activity files; undone on destruction.
 class Fixture {
 public:
     Fixture() {
