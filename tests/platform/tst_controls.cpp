@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screens load once, unload and cover one another; text buttons answer keys
-// and ring their focus clear of their letters; choices show at the text's size.
+// Screens load, unload and cover one another; text buttons and their focus; choice marks.
 
 #include "platform/choicelook.h"
 #include "platform/fonts.h"

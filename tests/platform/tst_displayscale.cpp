@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scale of fit to screen, never below 1, and how it joins a scale the
-// environment already asks for.
+// The scale of fit to screen, never below 1, joined to a scale the environment asks for.
 
 #include "platform/displayscale.h"
 
@@ -9,8 +8,7 @@
 class DisplayScaleTest : public QObject {
     Q_OBJECT
 private slots:
-    // --fit never shrinks the window (the toolkit clips controls below scale
-    // 1): it keeps scale 1 and says why, in one line naming the display.
+    // Below scale 1 the toolkit clips controls: --fit keeps 1 and says why, naming the display.
     void fittedScale_data() {
         QTest::addColumn<QSizeF>("display");
         QTest::addColumn<double>("scale");

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message boxes: words, title and buttons, keys, alerts and even lines; an
-// exception a handler lets out is reported in one and the program goes on.
+// Message boxes and their keys; an exception a handler lets out is reported, the program goes on.
 
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
@@ -27,8 +26,7 @@ const QString kMissingTopic = QStringLiteral(
     "missing from the content folder.\n\nInstall Corvella again to put it back; the other "
     "topics still work.");
 
-// Once the box is up, notes what it shows and reads out, presses `keys` and
-// notes if it stays.
+// Once the box is up, notes what it shows and reads out, presses `keys`, notes if it stays.
 void pressWhenShown(QStringList& shown, const Keys& keys) {
     QTimer::singleShot(0, [&shown, keys] {
         auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget());

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing: vector pages; without a printer, a PDF never over an earlier file
-// nor half-written; devices from a module loaded on first use.
+// Printing: vector pages; without a printer, a PDF never over an earlier file nor half-written.
 
 #include "platform/devices.h"
 #include "platform/mediapaths.h"
@@ -18,6 +17,7 @@
 namespace {
 
 const QDate kDay(2026, 12, 7);
+enum class Mishap { None, PageFails, FolderBlocked, PrinterJams };
 
 void printOneLine(platform::Printer& printer) {
     printer.print(QStringLiteral("Excellent Work"));
@@ -68,12 +68,13 @@ private slots:
                                  platform::QtPrinter::openPdf("/nonexistent-folder/x/page.pdf"));
     }
 
+    // Earlier pages of the same name are never replaced: the next is numbered.
     void savedPageNames_data() {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("name");
-        const auto row = [](const char* name, const QString& what, const QString& file) {
-            QTest::newRow(name) << what << file;
-        };
+        QTest::addColumn<int>("earlier");
+        const auto row = [](const char* name, const QString& what, const QString& file,
+                            int earlier = 0) { QTest::newRow(name) << what << file << earlier; };
         row("a certificate", "Certificate - Sam", "Certificate - Sam - 2026-12-07.pdf");
         row("nothing at all", "", "2026-12-07.pdf");
         row("folders in a title", "Worksheet - Sun/Moon\\Stars",
@@ -84,62 +85,50 @@ private slots:
             "Certificate - Sam Lee - 2026-12-07.pdf");
         row("a hidden file's dot", "..Sam", "Sam - 2026-12-07.pdf");
         row("a very long title", QString(300, u'x'), QString(120, u'x') + " - 2026-12-07.pdf");
+        row("after two earlier pages", "Certificate - Sam",
+            "Certificate - Sam - 2026-12-07 (3).pdf", 2);
     }
     void savedPageNames() {
         QFETCH(QString, what);
         QFETCH(QString, name);
+        QFETCH(int, earlier);
         QTemporaryDir folder;
+        for (int i = 0; i < earlier; ++i) {
+            QFile page(platform::savedPageFile(folder.path(), what, kDay));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+        }
         QCOMPARE(platform::savedPageFile(folder.path(), what, kDay),
                  QDir(folder.path()).filePath(name));
     }
 
-    void anEarlierSavedPageIsNeverReplaced() {
-        QTemporaryDir folder;
-        QStringList names;
-        for (int i = 0; i < 3; ++i) {
-            const QString file = platform::savedPageFile(folder.path(), "Certificate - Sam", kDay);
-            names << QFileInfo(file).fileName();
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        QCOMPARE(names, (QStringList{"Certificate - Sam - 2026-12-07.pdf",
-                                     "Certificate - Sam - 2026-12-07 (2).pdf",
-                                     "Certificate - Sam - 2026-12-07 (3).pdf"}));
-    }
-
     // Only a missing printer saves the page; any failure leaves no file behind.
     void printingWithoutAPrinter_data() {
-        QTest::addColumn<bool>("printerJams");
-        QTest::addColumn<bool>("pageFails");
-        QTest::addColumn<bool>("folderBlocked");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("saved and named") << false << false << false << true;
-        QTest::newRow("the page fails half-way") << false << true << false << false;
-        QTest::newRow("the folder cannot be made") << false << false << true << false;
-        QTest::newRow("a printer that jams") << true << false << false << false;
+        QTest::addColumn<Mishap>("mishap");
+        QTest::newRow("saved and named") << Mishap::None;
+        QTest::newRow("the page fails half-way") << Mishap::PageFails;
+        QTest::newRow("the folder cannot be made") << Mishap::FolderBlocked;
+        QTest::newRow("a printer that jams") << Mishap::PrinterJams;
     }
     void printingWithoutAPrinter() {
-        QFETCH(bool, printerJams);
-        QFETCH(bool, pageFails);
-        QFETCH(bool, folderBlocked);
-        QFETCH(bool, saved);
+        QFETCH(Mishap, mishap);
+        const bool saved = mishap == Mishap::None;
         testenv::Fixture env;
         QTemporaryDir documents;
         QString folder = documents.filePath("Corvella"); // made on first use
-        if (folderBlocked) {
+        if (mishap == Mishap::FolderBlocked) {
             QFile blocker(documents.filePath("file"));
             QVERIFY(blocker.open(QIODevice::WriteOnly));
             folder = documents.filePath("file/Corvella");
         }
         platform::setSavedPagesFolder(folder);
-        platform::setPrinterFactory([printerJams]() -> std::unique_ptr<platform::Printer> {
-            if (printerJams)
+        platform::setPrinterFactory([mishap]() -> std::unique_ptr<platform::Printer> {
+            if (mishap == Mishap::PrinterJams)
                 throw platform::PrinterError("jam");
             throw platform::NoPrinterError("none set up");
         });
         platform::setPdfPrinterFactory(platform::QtPrinter::openPdf);
-        const auto page = [pageFails](platform::Printer& printer) {
-            if (pageFails)
+        const auto page = [mishap](platform::Printer& printer) {
+            if (mishap == Mishap::PageFails)
                 throw platform::PrinterError("out of paper");
             printOneLine(printer);
         };
