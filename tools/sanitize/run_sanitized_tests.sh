@@ -30,7 +30,7 @@ export LSAN_OPTIONS="suppressions=$suppressions"
 # The listening journeys are left out: they hold the sanitized program to
 # real-time output (a sound server drains a stream the slowed program tops up
 # too late), which tells nothing about memory; the feed they exercise is
-# checked above (tst_sound).
+# checked above (tst_devices).
 (cd "$build" && ctest --output-on-failure --parallel 2 -L e2e -E '^e2e_sound_')
 
 [ "$seconds" -gt 0 ] && tools/sanitize/run_fuzzers.sh "$build" "$seconds"
