@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Screens load, unload and cover one another; text buttons and their focus; choice marks;
-// the scale that fits the window to the display.
+// Screens, text buttons and their focus, choice marks, and the scale fitting the display.
 
 #include "platform/choicelook.h"
 #include "platform/displayscale.h"
@@ -61,8 +60,8 @@ class ControlsTest : public QObject {
 private slots:
     void initTestCase() { platform::registerFonts(); }
 
-    // Space presses the button, which unloads its screen from its own handler.
-    void loadedOnceUnloadedFromItsOwnHandlerThenFresh() {
+    // Space presses the button, which unloads its screen from its own handler; front covers back.
+    void screensLoadOnceUnloadAndCoverOneAnother() {
         testenv::Fixture env;
         loads = 0;
         QPointer<ProbeScreen> first = &probe();
@@ -80,10 +79,7 @@ private slots:
         QVERIFY(first.isNull());
         QVERIFY(!probe().isShown());
         QCOMPARE(loads, 2);
-    }
 
-    void theScreenInFrontCoversTheOthers() {
-        testenv::Fixture env;
         probe().showScreen();
         cover().showScreen();
         // Both are shown; only the front one is drawn (and exposed).
