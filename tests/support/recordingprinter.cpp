@@ -3,9 +3,6 @@
 
 #include <new>
 
-RecordingPrinter::RecordingPrinter(double width, double height)
-    : pageWidth(width), pageHeight(height) {}
-
 RecordingPrinter& RecordingPrinter::counted() {
     if (++record().operations != record().failAt)
         return record();

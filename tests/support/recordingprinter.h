@@ -30,7 +30,8 @@ public:
     };
 
     // The printable area, in twips; A4 less small margins by default.
-    explicit RecordingPrinter(double width = 11000, double height = 16000);
+    explicit RecordingPrinter(double width = 11000, double height = 16000)
+        : pageWidth(width), pageHeight(height) {}
 
     std::vector<Text> texts;
     std::vector<Line> lines;
