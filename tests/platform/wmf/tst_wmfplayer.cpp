@@ -5,6 +5,8 @@
 #include "platform/wmf/wmfreader.h"
 #include "wmftestkit.h"
 
+#include <QDir>
+#include <QPdfWriter>
 #include <QtTest>
 
 using namespace wmf;
@@ -49,6 +51,8 @@ QString decoded(const QByteArray& bytes, int kind) {
 
 class TestWmfPlayer : public QObject {
     Q_OBJECT
+
+    const QDir corpus{QStringLiteral(CORVELLA_WMF_CORPUS)}; // real files from several producers
 
 private slots:
     void geometry_data() {
@@ -194,8 +198,7 @@ private slots:
         const auto d = play(b.end());
         const auto texts = d->items(RecordedItem::Text);
         QCOMPARE(texts.size(), 6);
-        QVERIFY2(texts[0].pixelSize < 50 && texts[0].pixelSize > 30,
-                 qPrintable(QString::number(texts[0].pixelSize)));
+        QVERIFY(texts[0].pixelSize < 50 && texts[0].pixelSize > 30); // the em is below the cell
         QCOMPARE(texts[1].origin.x(), 100.0);
         QVERIFY(texts[1].origin.y() > 600 && texts[1].origin.y() < 620);
         QCOMPARE(texts[2].clip.boundingRect(), QRectF(100, 100, 25, 30));
@@ -414,6 +417,53 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, pixels);
         QCOMPARE(decoded(bytes, kind), pixels);
+    }
+
+    void corpusPlays_data() {
+        if (!corpus.exists())
+            QSKIP("the metafile corpus folder is absent");
+        QTest::addColumn<QString>("path");
+        for (const QString& f : corpus.entryList({QStringLiteral("*.wmf")}, QDir::Files))
+            QTest::newRow(qPrintable(f)) << corpus.filePath(f);
+    }
+
+    void corpusPlays() {
+        QFETCH(QString, path);
+        QString error;
+        const auto doc = Document::load(path, &error);
+        QVERIFY2(doc, qPrintable(error));
+        QCOMPARE(error.isEmpty(), !path.endsWith(QLatin1String("poi_61338.wmf"))); // truncated
+        const QSizeF inches = doc->naturalSizeInches();
+        QVERIFY(inches.width() > 0.01 && inches.width() < 20);
+        QVERIFY(inches.height() > 0.01 && inches.height() < 20);
+        QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        PlayReport report;
+        doc->play(painter, QRectF(0, 0, 400, 300), &report);
+        // Only the full test carries a malformed record (a region of 4 words).
+        QCOMPARE(report.malformed, path.endsWith(QLatin1String("fulltest.wmf")) ? 1 : 0);
+        QCOMPARE(report.unsupportedBitmaps, 0);
+        QCOMPARE(report.played + report.ignored + report.malformed, doc->recordCount());
+    }
+
+    void printingStaysVector() {
+        // An equation of text and lines goes into a PDF as text and paths, not as a picture.
+        if (!corpus.exists())
+            QSKIP("the metafile corpus folder is absent");
+        const auto doc = Document::load(corpus.filePath(QStringLiteral("poi_64716_image2.wmf")));
+        QVERIFY(doc);
+        QByteArray pdf;
+        {
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setResolution(1200);
+            writer.setPageSize(QPageSize(QPageSize::A5));
+            QPainter painter(&writer);
+            doc->play(painter, QRectF(QPointF(100, 100), doc->naturalSizeInches() * 1200));
+        }
+        QVERIFY(!pdf.contains("/Subtype /Image"));
+        QVERIFY(pdf.contains("/FontFile"));
     }
 };
 
