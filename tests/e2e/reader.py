@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads and drives the running program through the accessibility bus, as a
-screen reader does: buttons are pressed by caption, labels read by their
-text, and only what is showing counts. Every wait polls with a deadline."""
+screen reader does: only what is showing counts."""
 
 from dataclasses import dataclass
 
@@ -35,8 +34,7 @@ class Node:
     def text(self):
         return self.accessible.get_text(0, -1)
 
-    def extents(self):
-        """Left, top, width, height on the display, in pixels."""
+    def extents(self):  # left, top, width, height on the display
         rect = self.accessible.get_extents(Atspi.CoordType.SCREEN)
         return rect.x, rect.y, rect.width, rect.height
 
@@ -123,9 +121,6 @@ class Reader:
         except GLib.Error:  # went away while walking
             return
 
-    def find(self, name, role=None):
-        return self.snapshot().find(name, role)
-
     def wait(self, condition, what, timeout=30):
         """Polls condition(snapshot) until it gives a true value, returned."""
         last = [None]
@@ -136,7 +131,6 @@ class Reader:
         return wait_until(check, timeout, what, lambda: last[0])
 
     def wait_showing(self, name, role=None, window=None, timeout=30):
-        """Waits until exactly one element called name is showing."""
         return self.wait(lambda s: s.one(name, role, window),
                          f"{role or 'element'} {name!r} to show", timeout)
 
@@ -147,16 +141,10 @@ class Reader:
         return self.wait_showing(text, "label")
 
     def wait_labels(self, *texts):
-        """Waits until all the texts show as labels; returns that snapshot."""
         return self.wait(lambda s: s if set(texts) <= set(s.labels()) else None,
                          f"labels {texts!r} to show")
 
-    def focused(self, role):
-        return self.wait(lambda s: next((n for n in s.of_role(role) if n.focused), None),
-                         f"a {role} with the keyboard focus")
-
     def press(self, caption, window=None):
-        """Presses the one showing, enabled button of that caption."""
         button = self.wait(lambda s: s.button(caption, window), f"one enabled button {caption!r}")
         press(button)
         return button

@@ -3,11 +3,9 @@
 PulseAudio service and session manager, or PulseAudio itself) with a null
 sink as the default output, and a recorder of that sink's monitor."""
 
-import bisect
 import os
 import subprocess
 import threading
-import time
 
 import numpy
 
@@ -16,13 +14,10 @@ from listening import RATE
 from waiting import wait_until
 
 SINK = "nullsink"
-KINDS = ("pipewire", "pulseaudio")
 
 
 class SoundServer:
     def __init__(self, root, kind, base_env):
-        if kind not in KINDS:
-            raise ValueError(f"unknown sound server {kind!r}; one of {KINDS}")
         self.root, self.kind, self.processes = root, kind, []
         self.runtime = os.path.join(root, "runtime")
         os.makedirs(self.runtime, mode=0o700, exist_ok=True)
@@ -81,14 +76,10 @@ class SoundServer:
         return "\n".join(f"--- {name}\n{open(os.path.join(self.root, name)).read()[-1500:]}"
                          for name in sorted(os.listdir(self.root)) if name.endswith(".log"))
 
-    def recorder(self):
-        return Recorder(self)
-
 
 class Recorder:
     """Records the null sink's monitor from start() to stop() as floats of its
-    left channel (a mono sound reaches both), keeping when each block of
-    samples arrived, to time a sample against what caused it."""
+    left channel (a mono sound reaches both)."""
 
     FRAME = 8  # bytes: two float channels
 
@@ -96,7 +87,6 @@ class Recorder:
         self.server = server
         self._data = bytearray()
         self._lock = threading.Lock()
-        self._arrivals = []  # (frames recorded in all, when that block arrived)
         self.process = self._thread = None
 
     def start(self):
@@ -111,10 +101,8 @@ class Recorder:
 
     def _read(self):
         while block := os.read(self.process.stdout.fileno(), 65536):
-            arrived = time.monotonic()
             with self._lock:
                 self._data += block
-                self._arrivals.append((len(self._data) // self.FRAME, arrived))
 
     def stop(self):
         end_process(self.process)
@@ -130,10 +118,3 @@ class Recorder:
         with self._lock:
             data = bytes(self._data[first * self.FRAME:len(self._data) // self.FRAME * self.FRAME])
         return numpy.frombuffer(data, dtype="<f4")[::2].astype(numpy.float64)
-
-    def arrival_of(self, frame):
-        """When the block holding a frame reached the recorder (a little after
-        it was played, never before)."""
-        with self._lock:
-            at = bisect.bisect_right(self._arrivals, (frame, float("inf")))
-            return self._arrivals[at][1] if at < len(self._arrivals) else None

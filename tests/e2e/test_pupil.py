@@ -43,7 +43,8 @@ class PupilJourneys(journey.Journey):
             journey.PERFECT, "Well Done!",
             "Enter your name in the box above before printing your certificate")
         self.assertFalse(shown.find("Read the Key Facts and try again."), shown)
-        name_box = reader.focused("text")
+        name_box = reader.wait(lambda s: next((n for n in s.of_role("text") if n.focused), None),
+                               "the name box focused")
         name = "Amara Okafor"  # typed into the box that has the focus
         self.keyboard("type", "--delay", "10", name)
         reader.wait(lambda s: name_box.text() == name, "the name typed")
@@ -56,7 +57,7 @@ class PupilJourneys(journey.Journey):
         self.assertIn("You have scored 10 out of 10.", lines)
         self.press("Exit")
         reader.wait_showing("Multiple Choice", "push button")
-        self.assertFalse(reader.find("Well Done!"))
+        self.assertFalse(reader.snapshot().find("Well Done!"))
 
     def test_wrong_answers_are_listed_in_question_order(self):
         reader = self.reader
@@ -79,7 +80,7 @@ class PupilJourneys(journey.Journey):
             # The list's Exit closes the results underneath too.
             self.press("Exit")
             reader.wait_showing("Multiple Choice", "push button")
-            self.assertFalse(reader.find(score))
+            self.assertFalse(reader.snapshot().find(score))
 
 
 if __name__ == "__main__":

@@ -23,7 +23,7 @@ class ShellJourneys(journey.Journey):
         self.open_menu()
         self.press("Exit")
         self.reader.wait_showing("Cancel", "push button", journey.TITLE_WINDOW)
-        self.assertFalse(self.reader.find("OK", "push button"))
+        self.assertFalse(self.reader.snapshot().find("OK", "push button"))
         self.press("Cancel", journey.TITLE_WINDOW)
         self.reader.wait_showing(journey.MENU, "push button")
         self.assertTrue(self.program.running())
