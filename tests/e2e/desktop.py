@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private desktop: an Xvfb display, a session bus and an accessibility bus
-with its registry under one private runtime folder. Every process starts in
-a group of its own and is ended by that id, with the daemons it spawned."""
+"""A private desktop: an Xvfb display, a session bus and an accessibility bus.
+Every process starts in a group of its own and is ended by that id."""
 
 import ctypes
 import os
@@ -32,8 +31,6 @@ def _signal_group(process, sig):
 
 def end_process(process, timeout=10):
     """Ends a spawned process and its group by its id: politely, then for sure."""
-    if process is None:
-        return
     _signal_group(process, signal.SIGTERM)
     try:
         process.wait(timeout=timeout)
@@ -43,8 +40,7 @@ def end_process(process, timeout=10):
     _signal_group(process, signal.SIGKILL)  # helpers left behind in the group
 
 
-def _read_line(process, what):
-    """The first line a daemon writes once it is ready (display, bus address)."""
+def _read_line(process, what):  # a daemon's first line, written once ready
     if not select.select([process.stdout], [], [], 20)[0]:
         raise AssertionError(f"{what} did not start within 20 s")
     line = process.stdout.readline().strip()

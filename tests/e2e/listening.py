@@ -26,8 +26,6 @@ QUIET_WINDOW_DB = -50.0  # against the file's loudest window
 def read_wav(path):
     """A 16-bit PCM WAV file's first channel as floats at RATE."""
     with wave.open(path, "rb") as w:
-        if w.getsampwidth() != 2:
-            raise ValueError(f"{path}: not 16-bit PCM")
         frames = numpy.frombuffer(w.readframes(w.getnframes()), dtype="<i2")
         samples = frames[::w.getnchannels()].astype(numpy.float64) / 32768.0
         source = w.getframerate()
@@ -57,7 +55,6 @@ class Heard:
 
 
 def _worst_window(heard, template):
-    """The least correlation over the windows not nearly silent in the file."""
     size = int(WINDOW_SECONDS * RATE)
     count = len(template) // size
     t = template[:count * size].reshape(count, size)
@@ -70,7 +67,7 @@ def _worst_window(heard, template):
 
 def best_match(part, template, name, first=0):
     """Where in part (the recording from its frame `first`) the template fits
-    best, and how well; None when part is shorter or silent."""
+    best, and how well; None when part is too short or silent."""
     n = len(template)
     if len(part) < n:
         return None
@@ -120,8 +117,8 @@ class Listener:
         return max(whole, key=lambda h: h.correlation) if whole else None
 
     def expect(self, *names, within=None):
-        """Waits until one of the named sounds is recorded whole after the last
-        one heard; returns it. With `within` (seconds), None if it is not."""
+        """The next of the named sounds recorded whole; with `within`
+        (seconds), None if it is not."""
         longest = max(len(self.template(n)) for n in names) / RATE
 
         def explain():
@@ -140,9 +137,8 @@ class Listener:
         return heard
 
     def expect_soon_after(self, earlier, *names):
-        """As expect(), for a sound that may cut the sound `earlier` short (one
-        sound at a time): that one is heard whole before it, or its start
-        stands just before it."""
+        """As expect(), for a sound that may cut the sound `earlier` short: that
+        one is heard whole before it, or its start stands just before it."""
         start = self.next_frame
         heard = self.expect(*names)
         before = best_match(self.recording.samples(start)[:heard.onset - start],
@@ -155,7 +151,7 @@ class Listener:
 
     def unexplained(self, margin=RATE // 100):
         """The loudest sample outside the sounds heard (each widened by
-        margin) and the replaced ones: zero when nothing else was played."""
+        margin) and the replaced ones."""
         recorded = abs(self.recording.samples())
         for start, end in [(h.onset, h.end) for h in self.heard] + self.replaced:
             recorded[max(0, start - margin):end + margin] = 0

@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private sound server for the journeys that listen (PipeWire with its
-PulseAudio service and session manager, or PulseAudio itself) with a null
-sink as the default output, and a recorder of that sink's monitor."""
+"""A private sound server (PipeWire with its PulseAudio service, or PulseAudio)
+whose default output is a null sink, and a recorder of that sink's monitor."""
 
 import os
 import subprocess
@@ -64,8 +63,7 @@ class SoundServer:
         return subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
                               timeout=10)
 
-    def stream_count(self):
-        """How many playback streams the server has."""
+    def stream_count(self):  # playback streams
         return len(self.pactl("list", "short", "sink-inputs").stdout.splitlines())
 
     def stop(self):

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The first minutes in a classroom, under a real window manager (openbox,
-beside the private display): a click beside the window, the window's close
-button, a label dropped off the window."""
+beside the private display): a click beside the window, a label dropped off
+the window."""
 
 import os
 import subprocess
@@ -76,12 +76,6 @@ class ClassroomJourneys(ActivitySteps):
                                               Xatom.WINDOW)[:1] == [activates.id], 20,
                        f"the window manager to take the click at {x}, {y}", self.describe)
 
-    def close_button(self, window):
-        """The centre of the close button at the right end of the title bar."""
-        left, top, width, _ = self.geometry(window)
-        _, right, above, _ = self._property(window, "_NET_FRAME_EXTENTS", Xatom.CARDINAL)
-        return left + width + right - above // 2, top - above // 2
-
     def test_a_click_beside_the_window_leaves_the_program_in_front(self):
         self.open_menu()
         menu = self.window_of_width(794)
@@ -95,14 +89,6 @@ class ClassroomJourneys(ActivitySteps):
         left, top, _, height = self.geometry(menu)
         self.click(left + 20, top + height - 20, activates=menu)
         self.assertEqual(exit_screen.id, self.top_id(), self.describe())
-
-    def test_the_close_button_asks_on_the_exit_screen_then_ends_the_program(self):
-        self.open_menu()
-        self.click(*self.close_button(self.window_of_width(794)))
-        self.reader.wait_showing("Cancel", "push button", journey.TITLE_WINDOW)
-        self.assertTrue(self.program.running())
-        self.click(*self.close_button(self.window_of_width(364)))
-        self.assertEqual(0, self.program.wait_exit())
 
     def test_a_label_dropped_off_the_window_goes_back_home(self):
         activity = self.open_activity("Life on Earth", "Ordering Activity")

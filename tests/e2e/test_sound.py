@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Every sound heard: real pointer clicks from the title's "OK" through a
-topic to a whole quiz and its reward, while a private sound server's null
-sink ($CORVELLA_SOUND_SERVER: pipewire or pulseaudio) is recorded. Each
-sound must be recorded whole and in order, and nothing else heard."""
+"""Every sound heard whole and in order, and nothing else, on a private sound
+server ($CORVELLA_SOUND_SERVER: pipewire or pulseaudio)."""
 
 import os
 import unittest
