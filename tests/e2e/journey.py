@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The base of every journey: the journeys of one process share a private
-desktop; each starts the program (CORVELLA_PROGRAM) afresh on a private copy
-of the content folder (CORVELLA_SOURCE_MEDIA), with its own print or sound
-server when it needs one."""
+"""The base of every journey: one private desktop per process; the program
+(CORVELLA_PROGRAM) started afresh on a copy of CORVELLA_SOURCE_MEDIA."""
 
 import atexit
 import os
@@ -22,13 +20,11 @@ MENU = "Worksheet Catalogue"  # a button only the menu has
 PERFECT = "Excellent work. You have scored 10 out of 10."
 
 
-def TITLE_WINDOW(window):
-    """The title and exit screen: named as the program window, but narrower."""
+def TITLE_WINDOW(window):  # the title and exit screen: the program's name, narrower
     return window.name == "Corvella" and window.extents()[2] == 364
 
 
 def start_desktop():
-    """For setUpModule: one desktop per process, set in the environment."""
     global _desktop
     if _desktop is None:
         _desktop = Desktop(tempfile.mkdtemp(prefix="corvella-e2e-desktop-"))
@@ -87,8 +83,6 @@ class Program:
 
 
 class Journey(unittest.TestCase):
-    """Starts the program on the title screen; self.reader drives it."""
-
     prints = True  # whether the journey needs the print server
     listens = False  # whether it needs a sound server and its recording
 
@@ -128,7 +122,6 @@ class Journey(unittest.TestCase):
         self.reader.wait_showing(MENU, "push button")
 
     def open_topic(self, topic):
-        """From the title screen to the topic's screen."""
         self.open_menu()
         self.press(topic)
         self.reader.wait_showing("Key Facts", "push button")
@@ -171,11 +164,9 @@ class Journey(unittest.TestCase):
             press(shown.button("Check Score >>" if number == 10 else "Next Question >>"))
 
     def keyboard(self, *args):
-        """Real key presses and pointer moves through the display (xdotool)."""
         subprocess.run(["xdotool", *args], env=_desktop.env, check=True, timeout=30)
 
     def answer_box(self, text):
-        """Presses the OK of the message box that says text."""
         self.reader.wait_label(text)
         self.press("OK")
         self.reader.wait_gone(text, "label")

@@ -16,7 +16,7 @@ LEAF_ROLES = {"label", "push button", "radio button", "check box", "text"}
 
 @dataclass(repr=False)
 class Node:
-    """One showing element; window is the Node of its window (None for one)."""
+    """One showing element; window: the Node of its window (None for one)."""
     accessible: object
     role: str
     name: str
@@ -65,8 +65,7 @@ class Snapshot:
     def labels(self):
         return [n.name for n in self.of_role("label") if n.name]
 
-    def button(self, caption, window=None):
-        """The one showing, enabled button of that caption, or None."""
+    def button(self, caption, window=None):  # the one enabled button of that caption
         hits = [n for n in self.find(caption, "push button", window) if n.enabled]
         return hits[0] if len(hits) == 1 else None
 

@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The drag-and-drop activities completed as pupils complete them, with real
-pointer drags or from the keyboard alone, and whole topics walked as their
-content files have them: key facts, a perfect quiz, both activities."""
+"""The drag-and-drop activities completed with real pointer drags or from the
+keyboard alone, and whole topics' quiz and activities as their files have them."""
 
 import json
 import os
@@ -31,7 +30,6 @@ class ActivitySteps(journey.Journey):
             return json.load(f)
 
     def activity(self, topic, button):
-        """The activity behind a topic's button, from the file the topic names."""
         path = self.content("topics", topic + ".json")[button.split()[0].lower()]
         a = self.content(*path.split("\\"))
         return Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
@@ -55,7 +53,6 @@ class ActivitySteps(journey.Journey):
         return activity
 
     def box_rect(self, box):
-        """The box's place on the display, in pixels."""
         _, left, top = self.current.boxes[box]
         width, height = self.current.size
         return (self.origin[0] + left // TWIPS_PER_PIXEL, self.origin[1] + top // TWIPS_PER_PIXEL,
@@ -71,7 +68,6 @@ class ActivitySteps(journey.Journey):
         self.wait_at(text, self.box_rect(box)[:2], f"{text!r} to sit in box {box}")
 
     def drag(self, label, box):
-        """Drags label onto box with the pointer, through the display."""
         sx, sy = self.reader.wait_showing(self.current.boxes[label][0], "label").centre()
         left, top, width, height = self.box_rect(box)
         ex, ey = left + width // 2, top + height // 2
@@ -148,11 +144,7 @@ class ActivityJourneys(ActivitySteps):
 
 class TopicJourneys(ActivitySteps):
     def walk_topic(self, topic):
-        facts = self.content("topics", topic + ".json")["keyFacts"]
-        self.open_topic(topic)
-        self.assertEqual(facts["pages"], self.pages_of(facts["stem"]))
-        self.press("Key Facts")
-        self.page_through(facts["pages"])
+        self.open_topic(topic)  # its notes are paged by the navigation journey
         self.press("Multiple Choice")
         self.reader.wait_labels("Question 1", topic)
         self.answer_quiz(self.questions(topic))

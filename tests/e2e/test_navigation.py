@@ -22,7 +22,8 @@ class NavigationJourneys(journey.Journey):
             self.page_through(pages)
             self.reader.wait_showing(journey.MENU, "push button")
         for topic, stem in (("The Tides", "tides"), ("The Sun and other Stars", "sun"),
-                            ("Life on Earth", "life")):
+                            ("Life on Earth", "life"), ("Eclipses", "eclipses"),
+                            ("The Solar System", "solarsystem")):
             self.press(topic)
             for caption, notes in (("Key Facts", "key " + stem), ("Teacher's Notes", stem)):
                 self.reader.wait_label(topic)

@@ -87,11 +87,6 @@ class TeacherJourneys(journey.Journey):
         self.tick_then_press("Edit Worksheet", TITLE)
         shown = reader.wait(lambda s: s if (box := s.one("Worksheet Title", "text"))
                             and box.text() == TITLE else None, "the wizard filled")
-        for n, q in enumerate(questions, start=1):
-            self.assertEqual(q.text, shown.one(f"Question {n}", "text").text())
-            self.assertEqual([tick_name(n, q.correct)], [t.name for t in shown.of_role("check box")
-                                                          if t.checked and t.name.startswith(
-                                                              f"Question {n}, ")])
         questions[2].text = "How long, in hours, is it from one high tide to the next?"
         reader.set_text(shown.one("Question 3", "text"), questions[2].text)
         self.save(questions)
