@@ -43,9 +43,6 @@ class PrintServer:
             Listen {self.socket}
             LogLevel warn
             Browsing No
-            BrowseLocalProtocols none
-            DefaultShared No
-            WebInterface No
             DefaultAuthType None
             <Location />
               Order allow,deny

@@ -31,10 +31,6 @@ class ShellJourneys(journey.Journey):
         self.press("Exit", journey.TITLE_WINDOW)
         self.assertEqual(0, self.program.wait_exit())
 
-    def test_exit_on_the_title_screen_ends_with_status_0(self):
-        self.press("Exit", journey.TITLE_WINDOW)
-        self.assertEqual(0, self.program.wait_exit())
-
     def test_the_title_stands_on_the_backdrop_blue_to_every_edge(self):
         # Read back from the X server: the server fills the backdrop, the
         # program does not paint it.
