@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The drag-and-drop activities completed with real pointer drags or from the
-keyboard alone, and whole topics' quiz and activities as their files have them."""
+keyboard alone, as their content files have them."""
 
 import json
 import os
@@ -140,31 +140,6 @@ class ActivityJourneys(ActivitySteps):
 
     def test_the_life_of_a_star_labelled_from_the_keyboard(self):
         self.complete_by_keys("The Sun and other Stars", "Labelling Activity")
-
-
-class TopicJourneys(ActivitySteps):
-    def walk_topic(self, topic):
-        self.open_topic(topic)  # its notes are paged by the navigation journey
-        self.press("Multiple Choice")
-        self.reader.wait_labels("Question 1", topic)
-        self.answer_quiz(self.questions(topic))
-        self.reader.wait_label(journey.PERFECT)
-        self.press("Exit")
-        for button in ("Ordering Activity", "Labelling Activity"):
-            self.reader.wait_showing("Multiple Choice", "push button")
-            count = len(self.start_activity(self.activity(topic, button)).boxes)
-            for label in range(count):
-                self.drag(label, label)
-            self.assertTrue(self.check_score(count, count).button("Print Certificate"))
-            self.press("Exit")
-            self.reader.wait_showing("Check Score", "push button")
-            self.press("Exit")
-
-    def test_eclipses(self):
-        self.walk_topic("Eclipses")
-
-    def test_the_solar_system(self):
-        self.walk_topic("The Solar System")
 
 
 if __name__ == "__main__":
