@@ -104,8 +104,7 @@ class Recorder:
 
     def stop(self):
         end_process(self.process)
-        if self._thread:
-            self._thread.join(timeout=5)
+        self._thread.join(timeout=5)
 
     def frame_count(self):
         with self._lock:

@@ -64,9 +64,6 @@ class ClassroomJourneys(ActivitySteps):
                                         if self.geometry(w)[2] == width), None),
                           20, f"a window {width} pixels wide", self.describe)
 
-    def top_id(self):
-        return self.stacking()[-1].id
-
     def click(self, x, y, activates=None):
         """Clicks; with activates, waits until the window manager has made
         that window (the one under the pointer) the active one."""
@@ -81,14 +78,14 @@ class ClassroomJourneys(ActivitySteps):
         menu = self.window_of_width(794)
         backdrop = self.window_of_width(self.x.screen().width_in_pixels)
         self.click(3, 3, activates=backdrop)
-        self.assertEqual(menu.id, self.top_id(), self.describe())
+        self.assertEqual(menu.id, self.stacking()[-1].id, self.describe())
         self.assertTrue(self.reader.snapshot().button(journey.MENU))
         # The exit screen stays in front of the menu when the menu is clicked.
         self.press("Exit")
         exit_screen = self.window_of_width(364)
         left, top, _, height = self.geometry(menu)
         self.click(left + 20, top + height - 20, activates=menu)
-        self.assertEqual(exit_screen.id, self.top_id(), self.describe())
+        self.assertEqual(exit_screen.id, self.stacking()[-1].id, self.describe())
 
     def test_a_label_dropped_off_the_window_goes_back_home(self):
         activity = self.open_activity("Life on Earth", "Ordering Activity")

@@ -14,8 +14,7 @@ def setUpModule():
     journey.start_desktop()
 
 
-def screen_state(snapshot):
-    """What a screen reader can tell about the screen in front."""
+def screen_state(snapshot):  # what a screen reader can tell of the screen in front
     return [(n.role, n.name, n.enabled) for n in snapshot.nodes]
 
 
