@@ -86,8 +86,7 @@ class Desktop:
         bus = self._spawn(["dbus-daemon", "--config-file=" + config, "--nofork",
                            "--print-address=1"], env, "session-bus.log", subprocess.PIPE)
         env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(bus, "the session bus")
-        # The launcher publishes the accessibility bus on the session bus; the
-        # registry then joins it.
+        # The launcher publishes the accessibility bus; the registry joins it.
         self._spawn([f"{LIBEXEC}/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"],
                     env, "a11y-bus.log")
         a11y = wait_until(lambda: _has_owner(env, "--session", "org.a11y.Bus") and _dbus(

@@ -106,8 +106,7 @@ class Listener:
         return [best_match(recorded, self.template(n), n, self.next_frame) for n in names]
 
     def _whole(self, names):
-        # Not before the shortest could be whole, nor again before another
-        # tenth of a second: the search must not starve the recorder.
+        # Searched at most every tenth of a second, not to starve the recorder.
         shortest = min(len(self.template(n)) for n in names)
         recorded = self.recording.frame_count()
         if recorded < max(self.next_frame + shortest, self.looked_at + RATE // 10):

@@ -13,8 +13,7 @@ from waiting import wait_until
 
 QUEUE = "corvella-test"
 
-# Copies each job unchanged (Qt's PDF) and renames it into place only when
-# complete, so a reader never sees half a job.
+# Copies each job unchanged, renamed into place once complete.
 BACKEND = """#!/bin/sh
 if [ $# -eq 0 ]; then echo 'file capture "Unknown" "Copies each job to a file"'; exit 0; fi
 part="${DEVICE_URI#capture:}/.job-$1.part"
@@ -34,8 +33,7 @@ class PrintServer:
             os.makedirs(os.path.join(root, sub), mode=0o755, exist_ok=True)
         os.chmod(os.path.join(root, "spool"), 0o710)
         os.chmod(os.path.join(root, "tmp"), 0o1777)  # filters run as lp
-        # The daemon runs its helpers from its own bin folder: the system's,
-        # and the capturing backend.
+        # Its bin folder: the system's helpers and the capturing backend.
         for sub in ("daemon", "filter", "cgi-bin", "notifier", "monitor", "driver"):
             os.symlink(f"/usr/lib/cups/{sub}", os.path.join(root, "bin", sub))
         self._write("bin/backend/capture", BACKEND, 0o700)

@@ -17,8 +17,7 @@ def setUpModule():
     journey.start_desktop()
 
 
-# size: of every label and box, in twips; boxes: (the text that belongs
-# there, left, top) by label number.
+# size: of every label and box, in twips; boxes: (answer, left, top) by label.
 Activity = namedtuple("Activity", "topic button size boxes")
 
 
@@ -29,19 +28,14 @@ class ActivitySteps(journey.Journey):
         with open(os.path.join(self.home, *path), encoding="utf-8") as f:
             return json.load(f)
 
-    def activity(self, topic, button):
+    def open_activity(self, topic, button):
+        """Opens the activity the topic's file names and waits for its labels."""
         path = self.content("topics", topic + ".json")[button.split()[0].lower()]
         a = self.content(*path.split("\\"))
-        return Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
-                        [(b["answer"], b["left"], b["top"]) for b in a["boxes"]])
-
-    def open_activity(self, topic, button):
+        activity = Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
+                            [(b["answer"], b["left"], b["top"]) for b in a["boxes"]])
         self.open_topic(topic)
-        return self.start_activity(self.activity(topic, button))
-
-    def start_activity(self, activity):
-        """From its topic screen, opens the activity and waits for its labels."""
-        self.press(activity.button)
+        self.press(button)
         shown = self.reader.wait(
             lambda s: s if all(s.one(text, "label") for text, _, _ in activity.boxes) else None,
             f"the labels of {activity.topic}: {activity.button}")
@@ -84,7 +78,7 @@ class ActivitySteps(journey.Journey):
 
 
 class ActivityJourneys(ActivitySteps):
-    def test_the_inner_planets_labelled_wrong_then_put_right(self):
+    def test_the_inner_planets_labelled_with_two_swapped(self):
         self.open_activity("Life on Earth", "Labelling Activity")
         self.drag(0, 1)
         self.drag(1, 0)
@@ -94,13 +88,6 @@ class ActivityJourneys(ActivitySteps):
         self.assertIn("Read the Key Facts and try again.", shown.labels(), shown)
         self.assertFalse(shown.button("Check Wrong Answers") or shown.button("Print Certificate"),
                          shown)
-        # The results go; the labels are where they were, and can be moved.
-        self.press("Exit")
-        self.reader.wait_showing("Check Score", "push button")
-        self.wait_placed(0, 1)
-        self.drag(0, 0)
-        self.drag(1, 1)
-        self.assertTrue(self.check_score(6, 6).button("Print Certificate"))
 
     def focused(self, snapshot):
         return next(((n.role, n.name) for n in snapshot.nodes if n.focused), None)
@@ -137,9 +124,6 @@ class ActivityJourneys(ActivitySteps):
 
     def test_the_big_numbers_put_in_order_from_the_keyboard(self):
         self.complete_by_keys("The Sun and other Stars", "Ordering Activity")
-
-    def test_the_life_of_a_star_labelled_from_the_keyboard(self):
-        self.complete_by_keys("The Sun and other Stars", "Labelling Activity")
 
 
 if __name__ == "__main__":

@@ -27,8 +27,7 @@ class PupilJourneys(journey.Journey):
         self.press("Key Facts")
         self.page_through(self.pages_of("key tides"), back=True)
 
-        # 5 of 10: no praise, no certificate; the list of wrong answers in
-        # question order, whose Exit closes the results underneath too.
+        # 5 of 10: no praise, no certificate; the wrong answers listed in order.
         questions = self.start_quiz()
         wrong = {1, 3, 5, 8, 10}
         self.answer_quiz(questions, wrong - {10}, {10})

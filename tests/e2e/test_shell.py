@@ -32,8 +32,7 @@ class ShellJourneys(journey.Journey):
         self.assertEqual(0, self.program.wait_exit())
 
     def test_the_title_stands_on_the_backdrop_blue_to_every_edge(self):
-        # Read back from the X server: the server fills the backdrop, the
-        # program does not paint it.
+        # Read from the X server, which fills the backdrop (the program does not paint it).
         screen = display.Display(os.environ["DISPLAY"]).screen()
         w, h = screen.width_in_pixels, screen.height_in_pixels
         edges = [(0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1), (w // 2, 0), (w // 2, h - 1)]

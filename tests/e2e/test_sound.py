@@ -24,8 +24,7 @@ class SoundJourney(journey.Journey):
     def setUp(self):
         super().setUp()
         self.listen()
-        # The first stream opens a moment after the title shows; a click
-        # before that is silent by design.
+        # A click before the first stream opens is silent by design.
         wait_until(lambda: self.sound.stream_count() > 0, 20, "the program's output stream",
                    self.sound.log)
 
