@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Finding the program's sounds in a recording by their shape (normalised
-correlation): each must come out whole, as loud as its WAV file, as long, and
-alike in every window but the nearly silent ones (where a gap would show)."""
+"""Finding the program's sounds in a recording by normalised correlation: each
+whole, as loud and as long as its WAV file, alike in every window not silent."""
 
 import functools
 import os

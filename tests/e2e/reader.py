@@ -52,11 +52,9 @@ class Snapshot:
     def __init__(self, nodes):
         self.nodes = nodes
 
-    def find(self, name, role=None, window=None):
-        """window: the window's name, or a test of the window's Node."""
+    def find(self, name, role=None, window=None):  # window: a test of the window's Node
         return [n for n in self.nodes if n.name == name and role in (None, n.role)
-                and (window is None or (n.window is not None and (
-                    window(n.window) if callable(window) else n.window.name == window)))]
+                and (window is None or (n.window is not None and window(n.window)))]
 
     def one(self, name, role=None, window=None):
         hits = self.find(name, role, window)

@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The first minutes in a classroom, under a real window manager (openbox,
-beside the private display): a click beside the window, a label dropped off
-the window."""
+"""Under a real window manager (openbox): a click beside the window, a label
+dropped off the window."""
 
 import os
 import subprocess

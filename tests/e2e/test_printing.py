@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Printing through a real print server: the page in front reaches the printer
-as a vector page; without a print server a page is saved as a file,
-changing nothing else."""
+"""The page in front reaches a real print server as a vector page; without a
+print server it is saved as a file, changing nothing else."""
 
 import os
 import unittest

@@ -12,8 +12,7 @@ TITLE = "Our Moon quiz"
 LISTED_ONCE = f" 1 \r\n{TITLE}\r\n".encode("cp1252")
 
 
-def question_file_bytes(questions):
-    """One field a line, CR LF ends, commas as "&", Windows-1252."""
+def question_file_bytes(questions):  # a field a line, CR LF, "&" for ",", Windows-1252
     lines = [TITLE, " "]
     for q in questions:
         lines += [q.text, *q.options, str(q.correct), " "]
