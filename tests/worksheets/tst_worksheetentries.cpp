@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The wizard's rules for what it saves, and the catalogue's pages.
 #include "questions/questionfile.h"
+#include "worksheets/cataloguepaging.h"
 #include "worksheets/worksheetentries.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-
 #include <QTest>
 
 using namespace worksheets;
@@ -24,8 +26,9 @@ WorksheetEntries completeEntries() {
     return entries;
 }
 
-QString problemOf(const WorksheetEntries& entries) {
-    return entriesProblem(entries).value_or(QStringLiteral("(none)"));
+QString cannotStore(const char* where, const char* c) {
+    return QStringLiteral("%1 contains \"%2\", which a worksheet cannot store. Please change it.")
+        .arg(QString::fromUtf8(where), QString::fromUtf8(c));
 }
 
 } // namespace
@@ -34,118 +37,54 @@ class WorksheetEntriesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void checksComeInTheirOrder() {
-        // The wizard's own test covers the first message of each kind.
-        WorksheetEntries entries = completeEntries();
-        QCOMPARE(problemOf(entries), QStringLiteral("(none)"));
-        entries.options[4 * 3 + 2].clear(); // question 4, option C
-        entries.questions[1].clear();       // an earlier question comes first
-        QCOMPARE(problemOf(entries), QStringLiteral("You have not completed Question 2"));
-
-        entries = completeEntries();
-        entries.ticks[4 * 6] = false;
-        QCOMPARE(problemOf(entries),
-                 QStringLiteral("You have not ticked the correct answer for Question 7"));
-
-        // An empty option D is found before a missing tick on the same question.
-        entries.options[4 * 6 + 3].clear();
-        QCOMPARE(problemOf(entries), QStringLiteral("You have not completed Question 7"));
-
-        entries = completeEntries();
-        entries.ticks[4 * 9] = false;
-        entries.ticks[4 * 9 + 3] = true; // the last box of all counts
-        entries.questions[9] = QStringLiteral(" ");
-        entries.options[0] = QStringLiteral("   "); // spaces are not empty
-        QCOMPARE(problemOf(entries), QStringLiteral("(none)"));
-
-        entries.title = QStringLiteral("Rocks, soil");
-        QVERIFY(problemOf(entries).startsWith(QStringLiteral("Your worksheet title cannot")));
-    }
-
-    void titlesTheListOrTheDiskCannotTakeAreRefused_data() {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("refused");
-        const auto row = [](const char* name, const QString& title, bool refused) {
-            QTest::newRow(name) << title << refused;
-        };
-        row("comma", QStringLiteral("Sun, Moon"), true);
-        row("slash", QStringLiteral("Sun/Moon"), true);
-        row("backslash", QStringLiteral("Sun\\Moon"), true);
-        row("colon", QStringLiteral("Tides: 1"), true);
-        row("star", QStringLiteral("Star*"), true);
-        row("question mark", QStringLiteral("Why?"), true);
-        row("quote", QStringLiteral("\"Moon\""), true);
-        row("angle", QStringLiteral("<Moon>"), true);
-        row("bar", QStringLiteral("Sun|Moon"), true);
-        row("tab", QStringLiteral("Sun\tMoon"), true);
-        row("leading space", QStringLiteral(" Moon"), true);
-        row("trailing space", QStringLiteral("Moon "), true);
-        row("trailing full stop", QStringLiteral("Moon."), true);
-        row("dot", QStringLiteral("."), true);
-        row("dot dot", QStringLiteral(".."), true);
-        row("device", QStringLiteral("CON"), true);
-        row("device any case", QStringLiteral("nul"), true);
-        row("device with a dot", QStringLiteral("com1.quiz"), true);
-        row("printer port", QStringLiteral("LPT9"), true);
-        row("outside the code page", QStringLiteral("Łódź"), true);
-        row("the list's own name", QStringLiteral("track"), true);
-        row("the list's name in capitals", QStringLiteral("TRACK"), true);
-
-        row("plain", QStringLiteral("The Moon"), false);
-        row("ampersand", QStringLiteral("Sun & Moon"), false);
-        row("inner dots", QStringLiteral("Dr. Moon's quiz"), false);
-        row("leading dot", QStringLiteral(".Moon"), false);
-        row("accents", QStringLiteral("Café élève"), false);
-        row("euro", QStringLiteral("Cost in €"), false);
-        row("device as a word", QStringLiteral("Console"), false);
-        row("device later", QStringLiteral("The CON"), false);
-        row("numbers", QStringLiteral("COM10"), false);
-        row("brackets", QStringLiteral("Year 5 (set 2) - [A]!"), false);
-        row("25 characters", QString(25, u'x'), false);
-        row("the list's name in a longer title", QStringLiteral("track 2"), false);
-    }
-    void titlesTheListOrTheDiskCannotTakeAreRefused() {
-        QFETCH(QString, title);
-        QFETCH(bool, refused);
-        const std::optional<QString> problem = titleProblem(title);
-        QCOMPARE(bool(problem), refused);
-        if (problem)
-            QVERIFY(problem->contains(QStringLiteral("title")));
-    }
-
-    void charactersAWorksheetCannotStoreAreRefused_data() {
-        QTest::addColumn<int>("question"); // 0 to 9
-        QTest::addColumn<int>("option");   // 0 to 3 for A to D, -1 for the question itself
-        QTest::addColumn<QString>("text");
+    // Complete entries changed: the first problem found, in the wizard's words.
+    void problems_data() {
+        QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("problem");
-        const auto refused = [](const char* where, const char* c) {
-            return QStringLiteral("%1 contains \"%2\", which a worksheet cannot store. Please "
-                                  "change it.")
-                .arg(QString::fromUtf8(where), QString::fromUtf8(c));
+        const auto row = [](const char* name, const QStringList& edits, const QString& problem) {
+            QTest::newRow(name) << edits << problem;
         };
-        QTest::newRow("pi in an option")
-            << 2 << 1 << QStringLiteral("Is π ≈ 3.14?") << refused("Question 3, option B", "π");
-        QTest::newRow("subscript in a question")
-            << 9 << -1 << QStringLiteral("What is CO₂?") << refused("Question 10", "₂");
-        QTest::newRow("tick in the last option")
-            << 0 << 3 << QStringLiteral("✓ yes") << refused("Question 1, option D", "✓");
-        QTest::newRow("beyond the first plane")
-            << 4 << 0 << QStringLiteral("Moon 🌙") << refused("Question 5, option A", "🌙");
-        QTest::newRow("the code page's own letters")
-            << 0 << 0 << QStringLiteral("Café € “quotes” – ½°") << QStringLiteral("(none)");
-        QTest::newRow("a question mark")
-            << 6 << -1 << QStringLiteral("Why?") << QStringLiteral("(none)");
+        row("complete", {}, QString());
+        row("no title", {"title=", "Q1="}, "You have not chosen a title for your worksheet");
+        row("a title the disk cannot take", {"title=Rocks: 1", "Q1="},
+            "Your worksheet title cannot contain the character \":\". Please change the title.");
+        row("an earlier question first", {"4C=", "Q2="}, "You have not completed Question 2");
+        row("no tick", {"7A-"}, "You have not ticked the correct answer for Question 7");
+        row("an empty option D before a missing tick", {"7A-", "7D="},
+            "You have not completed Question 7");
+        row("two ticks", {"7D+"}, "You have ticked more than one correct answer for Question 7");
+        row("spaces are not empty, the last tick counts", {"10A-", "10D+", "Q10= ", "1A=   "},
+            QString());
+        row("pi in an option", {"3B=Is π ≈ 3.14?"}, cannotStore("Question 3, option B", "π"));
+        row("subscript in a question", {"Q10=CO₂?"}, cannotStore("Question 10", "₂"));
+        row("tick in the last option", {"1D=✓ yes"}, cannotStore("Question 1, option D", "✓"));
+        row("beyond the first plane", {"5A=Moon 🌙"}, cannotStore("Question 5, option A", "🌙"));
+        row("the code page's own letters", {"1A=Café € “quotes” – ½° Why?"}, QString());
     }
-    void charactersAWorksheetCannotStoreAreRefused() {
-        QFETCH(int, question);
-        QFETCH(int, option);
-        QFETCH(QString, text);
+    void problems() {
+        QFETCH(QStringList, edits);
         QFETCH(QString, problem);
         WorksheetEntries entries = completeEntries();
-        (option < 0 ? entries.questions[question] : entries.options[4 * question + option]) = text;
-        QCOMPARE(problemOf(entries), problem);
-        // Nothing reaches the file that it could not give back.
-        if (problem != QStringLiteral("(none)")) {
+        // "title=…", "Q2=…" (question 2), "4C=…" (its option C), "7D+" or "7A-" (ticks)
+        static const QRegularExpression edit(
+            QStringLiteral("^(title|Q\\d+|\\d+[A-D])([+-]|=(.*))$"));
+        for (const QString& text : edits) {
+            const QRegularExpressionMatch match = edit.match(text);
+            QVERIFY2(match.hasMatch(), qPrintable(text));
+            const QString key = match.captured(1);
+            const int box = 4 * (key.chopped(1).toInt() - 1) + (key.back().unicode() - u'A');
+            if (key == QLatin1String("title"))
+                entries.title = match.captured(3);
+            else if (key.startsWith(u'Q'))
+                entries.questions[key.mid(1).toInt() - 1] = match.captured(3);
+            else if (match.captured(2).startsWith(u'='))
+                entries.options[box] = match.captured(3);
+            else
+                entries.ticks[box] = match.captured(2) == QLatin1String("+");
+        }
+        QCOMPARE(entriesProblem(entries).value_or(QString()), problem);
+        if (problem.contains(QStringLiteral("cannot store"))) {
+            // Nor does the file writer store what it could not give back.
             QTemporaryDir dir;
             const QString path = dir.filePath(QStringLiteral("Rocks.txt"));
             QVERIFY(writeQuestionSet(path, questionSetOf(entries)));
@@ -153,11 +92,30 @@ private slots:
         }
     }
 
-    void refusalsNameTheCharacter() {
-        QCOMPARE(*titleProblem(QStringLiteral("Sun/Moon")),
-                 QStringLiteral("Your worksheet title cannot contain the character \"/\". "
-                                "Please change the title."));
-        QVERIFY(titleProblem(QStringLiteral("aux"))->contains(QStringLiteral("\"aux\"")));
+    void titles_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("problem"); // a part of it; empty when the title is taken
+        for (const char* refused :
+             {"Sun, Moon", "Sun\\Moon", "Tides: 1", "Star*", "Why?",  "\"Moon\"", "<Moon>",
+              "Sun|Moon",  "Sun\tMoon", " Moon",    "Moon ", "Moon.", ".",        "..",
+              "CON",       "com1.quiz", "LPT9",     "Łódź",  "track", "TRACK"})
+            QTest::newRow(refused) << QString::fromUtf8(refused) << QStringLiteral("title");
+        QTest::newRow("slash") << QStringLiteral("Sun/Moon")
+                               << QStringLiteral("Your worksheet title cannot contain the "
+                                                 "character \"/\". Please change the title.");
+        QTest::newRow("device") << QStringLiteral("aux") << QStringLiteral("\"aux\"");
+        for (const char* taken : {"The Moon", "Sun & Moon", "Dr. Moon's quiz", ".Moon",
+                                  "Café élève", "Cost in €", "Console", "The CON", "COM10",
+                                  "Year 5 (set 2) - [A]!", "xxxxxxxxxxxxxxxxxxxxxxxxx", "track 2"})
+            QTest::newRow(taken) << QString::fromUtf8(taken) << QString();
+    }
+    void titles() {
+        QFETCH(QString, title);
+        QFETCH(QString, problem);
+        const std::optional<QString> found = titleProblem(title);
+        QCOMPARE(bool(found), !problem.isEmpty());
+        if (found)
+            QVERIFY2(found->contains(problem), qPrintable(*found));
     }
 
     void entriesAndQuestionSetsConvertBothWays() {
@@ -168,26 +126,46 @@ private slots:
         }
         entries.options[4 * 9 + 3] = QStringLiteral("Last D");
         const common::QuestionSet set = questionSetOf(entries);
-        QCOMPARE(set.title, QStringLiteral("Rocks"));
         QCOMPARE(set.questionText[10], QStringLiteral("Question 10?"));
-        QCOMPARE(set.optionA[1], QStringLiteral("Option 0"));
         QCOMPARE(set.optionD[10], QStringLiteral("Last D"));
-        QCOMPARE(set.rightAnswer[1], QStringLiteral("1"));
-        QCOMPARE(set.rightAnswer[4], QStringLiteral("4"));
-        QCOMPARE(set.rightAnswer[10], QStringLiteral("2"));
-
+        QCOMPARE(set.rightAnswer, (std::array<QString, 11>{QString(), "1", "2", "3", "4", "1", "2",
+                                                           "3", "4", "1", "2"}));
         const std::optional<WorksheetEntries> back = entriesOf(set);
-        QVERIFY(back);
-        QCOMPARE(back->title, entries.title);
-        QCOMPARE(back->questions, entries.questions);
-        QCOMPARE(back->options, entries.options);
-        QCOMPARE(back->ticks, entries.ticks);
-
+        QVERIFY(back && *back == entries);
         common::QuestionSet broken = set;
-        broken.rightAnswer[6] = QStringLiteral("5");
-        QVERIFY(!entriesOf(broken));
-        broken.rightAnswer[6] = QStringLiteral("0");
-        QVERIFY(!entriesOf(broken));
+        for (const char* right : {"5", "0"}) {
+            broken.rightAnswer[6] = QString::fromLatin1(right);
+            QVERIFY(!entriesOf(broken));
+        }
+    }
+
+    void cataloguePages_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<int>("left"); // slots still shown after a deletion left `count`
+        QTest::newRow("empty") << 0 << 0 << 1 << 0 << false << false << 0;
+        QTest::newRow("one full page") << 0 << 24 << 1 << 24 << false << false << 24;
+        QTest::newRow("one more") << 0 << 25 << 1 << 24 << false << true << 24;
+        QTest::newRow("its second page") << 1 << 25 << 25 << 25 << true << false << 1;
+        QTest::newRow("two full pages") << 1 << 48 << 25 << 48 << true << false << 24;
+        QTest::newRow("a full list") << 40 << 1000 << 961 << 984 << true << true << 24;
+        QTest::newRow("past the last title") << 1 << 24 << 25 << 24 << true << false << 0;
+        QTest::newRow("its last page") << 41 << 1000 << 985 << 1000 << true << false << 16;
+    }
+    void cataloguePages() {
+        QFETCH(int, page);
+        QFETCH(int, count);
+        const CataloguePage shown = cataloguePage(page, count);
+        QTEST(shown.first, "first");
+        QTEST(shown.last, "last");
+        QTEST(shown.previousShown, "previous");
+        QTEST(shown.nextShown, "next");
+        QTEST(titlesLeftOnPage(page, count), "left");
+        QCOMPARE(shown.caption, QStringLiteral("Page %1").arg(page + 1));
     }
 };
 

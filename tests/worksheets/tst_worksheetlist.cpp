@@ -1,88 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The worksheet list, its lock and saving a worksheet beside it.
+#include "platform/mediapaths.h"
 #include "questions/fields.h"
 #include "questions/questionfile.h"
+#include "support/samplequestions.h"
+#include "worksheets/listlock.h"
 #include "worksheets/worksheetlist.h"
+#include "worksheets/worksheetsaving.h"
+#include "worksheets/worksheetsfolder.h"
+#include "worksheetstests.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <chrono>
-#include <fcntl.h>
-#include <future>
-#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace worksheets;
+using namespace sheettest;
+using testenv::sampleQuestionSet;
 using Outcome = WorksheetList::Outcome;
+Q_DECLARE_METATYPE(Outcome)
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-WorksheetTitles readBytes(QByteArray bytes) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return readWorksheetTitles(buffer);
-}
-
-QStringList numberedTitles(int count, const QString& stem = QStringLiteral("Sheet ")) {
-    QStringList titles;
-    for (int n = 1; n <= count; ++n)
-        titles << stem + QString::number(n);
-    return titles;
-}
-
-QProcess* startChild(QObject* parent, const QStringList& arguments) {
-    auto* child = new QProcess(parent);
-    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child->start(QCoreApplication::applicationFilePath(), arguments);
-    return child;
-}
-
-// Whether a read on another thread ends within five seconds. One that waits
-// on a pipe is let go by opening the pipe's other end.
-template <typename T> bool endsInTime(std::future<T>& read, const QString& pipe) {
-    if (read.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
-        return true;
-    const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0)
-        ::close(fd);
-    read.wait();
-    return false;
-}
-
-// The list's lock, held by this test as another program would hold it.
-class HeldLock {
-public:
-    explicit HeldLock(const QString& folder)
-        : fd(::open(QFile::encodeName(folder + "/track.lock").constData(), O_RDWR | O_CREAT,
-                    0664)) {
-        held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+// Acts as another user until destroyed; needs to start as the administrator.
+struct ActingAs {
+    explicit ActingAs(uid_t user) : acting(::geteuid() == 0 && ::seteuid(user) == 0) {}
+    ~ActingAs() {
+        if (acting)
+            ::seteuid(0);
     }
-    ~HeldLock() { release(); }
-    void release() {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-    int fd;
-    bool held = false;
+    bool acting;
 };
 
 } // namespace
@@ -91,225 +51,145 @@ class WorksheetListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileFormat() {
-        const QStringList titles = {QStringLiteral("Rocks"), QStringLiteral("Café quiz"),
-                                    QStringLiteral("Salt & sand")};
-        const QByteArray bytes = worksheetListBytes(titles);
-        QCOMPARE(bytes, QByteArray(" 3 \r\nRocks\r\nCaf\xe9 quiz\r\nSalt & sand\r\n"));
-        const WorksheetTitles read = readBytes(bytes);
-        QVERIFY(read.complete);
-        QCOMPARE(read.titles, titles); // "&" is not a comma here: titles are not encoded
-        QCOMPARE(worksheetListBytes({}), QByteArray(" 0 \r\n"));
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void reading_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<bool>("complete");
+        const auto row = [](const char* name, const QByteArray& bytes, const QStringList& titles,
+                            bool complete) { QTest::newRow(name) << bytes << titles << complete; };
+        row("as written", " 3 \r\nRocks\r\nCaf\xe9 quiz\r\nSalt & sand\r\n",
+            {"Rocks", "Café quiz", "Salt & sand"}, true);
+        row("lines after the count's titles", " 2 \r\n  One\r\nTwo\r\nThree\r\n", {"One", "Two"},
+            true);
+        row("LF only, no last line end", "2\nOne\nTwo", {"One", "Two"}, true);
+        row("a comma of an older version", " 1 \r\nSun, Moon\r\n", {"Sun"}, true);
+        row("empty list", " 0 \r\n", {}, true);
+        row("fewer titles than the count", " 3 \r\nOne\r\nTwo\r\n", {"One", "Two"}, false);
+        row("1000", worksheetListBytes(numbered(1000)), numbered(1000), true);
+        row("over 1000: the first 1000", worksheetListBytes(numbered(1001)), numbered(1000), false);
+        for (const char* count : {"-1", "0.5", "nan", "1e2", "", "4294967297", "many"})
+            row(count, QByteArray(count) + "\r\nOne\r\n", {}, false);
+        row("empty file", QByteArray(), {}, false);
+        const QByteArray atBound(kMaxLineBytes, 'x');
+        row("a line at the bound", " 2 \r\nOne\r\n" + atBound + "\r\n", {"One", atBound}, true);
+        row("one byte over", " 2 \r\nOne\r\n" + atBound + "x\r\n", {"One"}, false);
+        row("10 MB", " 2 \r\nOne\r\n" + QByteArray(10 << 20, 'x') + "\r\n", {"One"}, false);
+        row("UTF-8 after the mark", "\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\nRocks\r\n",
+            {"Café", "Rocks"}, true);
     }
-
-    void readingStopsAtWhatTheCountPromises() {
-        // Lines after the count's titles are ignored; LF-only files read too.
-        WorksheetTitles read = readBytes(" 2 \r\n  One\r\nTwo\r\nThree\r\n");
-        QVERIFY(read.complete);
-        QCOMPARE(read.titles, QStringList({"One", "Two"}));
-        read = readBytes("2\nOne\nTwo");
-        QVERIFY(read.complete);
-        QCOMPARE(read.titles.size(), 2);
-
-        // A title written with a comma by an older version splits at it.
-        QCOMPARE(readBytes(" 1 \r\nSun, Moon\r\n").titles, QStringList({"Sun"}));
-
-        read = readBytes(" 3 \r\nOne\r\nTwo\r\n");
-        QVERIFY(!read.complete);
-        QCOMPARE(read.titles, QStringList({"One", "Two"}));
-
-        QVERIFY(readBytes(worksheetListBytes(numberedTitles(1000))).complete);
-        // Over 1000: the first 1000 are shown, and the list is never written back.
-        read = readBytes(worksheetListBytes(numberedTitles(1001)));
-        QVERIFY(!read.complete);
-        QCOMPARE(read.titles, numberedTitles(1000));
-        QVERIFY(!readBytes(" -1 \r\n").complete);
-        QVERIFY(!readBytes("many\r\n").complete);
-        QVERIFY(!readBytes("").complete);
-    }
-
-    void countMustBeAWholeNumber_data() {
-        QTest::addColumn<QByteArray>("count");
-        for (const char* count : {"-1", "0.5", "nan", "1e2", "", "4294967297"})
-            QTest::newRow(count) << QByteArray(count);
-    }
-    void countMustBeAWholeNumber() {
-        QFETCH(QByteArray, count);
-        const WorksheetTitles read = readBytes(count + "\r\nOne\r\n");
-        QVERIFY(!read.complete);
-        QVERIFY(read.titles.isEmpty());
-        QVERIFY(readBytes(" 0 \r\n").complete);
-    }
-
-    void aLineBeyondTheBoundIsDamage_data() {
-        QTest::addColumn<qsizetype>("length");
-        QTest::newRow("at the bound") << kMaxLineBytes;
-        QTest::newRow("one byte over") << kMaxLineBytes + 1;
-        QTest::newRow("10 MB") << qsizetype(10 * 1024 * 1024);
-    }
-    void aLineBeyondTheBoundIsDamage() {
-        QFETCH(qsizetype, length);
-        QByteArray bytes = " 2 \r\nOne\r\n" + QByteArray(length, 'x') + "\r\n";
+    void reading() {
+        QFETCH(QByteArray, bytes);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         const WorksheetTitles read = readWorksheetTitles(buffer);
-        QCOMPARE(read.complete, length <= kMaxLineBytes);
-        QCOMPARE(read.titles.first(), QStringLiteral("One"));
-        QVERIFY(buffer.pos() < 2 * kMaxLineBytes); // reading stops near the bound
+        QTEST(read.titles, "titles");
+        QTEST(read.complete, "complete");
+        QVERIFY(buffer.pos() < 64 * 1024); // reading stops near a long line's bound
     }
 
-    void byteOrderMarkMeansUtf8() {
-        const WorksheetTitles utf8 = readBytes("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\nRocks\r\n");
-        QVERIFY(utf8.complete);
-        QCOMPARE(utf8.titles, QStringList({QStringLiteral("Café"), "Rocks"}));
+    // A change to a list file: its outcome and the file after it.
+    void changes_data() {
+        QTest::addColumn<QByteArray>("before"); // no list when null
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QByteArray>("after"); // the file as before when null
+        const auto row = [](const char* name, const QByteArray& before, const char* change,
+                            const QString& title, Outcome outcome, const QByteArray& after = {}) {
+            QTest::newRow(name) << before << QString::fromLatin1(change) << title << outcome
+                                << after;
+        };
+        const QByteArray two = worksheetListBytes({"Volcanoes", "Rocks"});
+        const QByteArray full = worksheetListBytes(numbered(1000));
+        const QByteArray twins = worksheetListBytes({"A", "Twin", "B", "Twin", "C"});
+        row("add creates the list", {}, "add", "Café", Outcome::Changed, " 1 \r\nCaf\xE9\r\n");
+        row("add a listed title", two, "add", "Rocks", Outcome::Unchanged);
+        row("add compares exactly", two, "add", "rocks", Outcome::Changed,
+            worksheetListBytes({"Volcanoes", "Rocks", "rocks"}));
+        row("add the thousandth", worksheetListBytes(numbered(999)), "add", "Sheet 1000",
+            Outcome::Changed, full);
+        row("add to a full list", full, "add", "One too many", Outcome::Full);
+        row("add a listed title to a full list", full, "add", "Sheet 1000", Outcome::Unchanged);
+        row("remove the last equal entry", twins, "remove", "Twin", Outcome::Changed,
+            worksheetListBytes({"A", "Twin", "B", "C"}));
+        row("remove a title not listed", twins, "remove", "a", Outcome::Unchanged);
+        // A list saved as UTF-8 stays so, a mark beginning a later title too.
+        const QByteArray utf8 = "\xEF\xBB\xBF 2 \r\n\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA\r\n\xEF\xBB\xBF 2\r\n";
+        row("add to a list in UTF-8", utf8, "add", "Rocks", Outcome::Changed,
+            utf8.left(4) + '3' + utf8.mid(5) + "Rocks\r\n");
+        row("create where there is none", {}, "create", {}, Outcome::Unchanged, " 0 \r\n");
+        row("create beside a list", two, "create", {}, Outcome::Unchanged);
+        // A list not read whole is never written over (bad UTF-8 would grow).
+        const std::pair<const char*, QByteArray> damaged[] = {
+            {"too short", " 5 \r\nOne\r\nTwo\r\n"},
+            {"not UTF-8",
+             "\xEF\xBB\xBF 2 \r\nOne\r\n" + QByteArray(kMaxLineBytes, '\xFF') + "\r\n"},
+            {"over 1000", worksheetListBytes(numbered(1001))}};
+        for (const auto& [kind, list] : damaged) {
+            row(qPrintable(QStringLiteral("add, %1").arg(kind)), list, "add", "Three",
+                Outcome::Failed);
+            row(qPrintable(QStringLiteral("remove, %1").arg(kind)), list, "remove", "One",
+                Outcome::Failed);
+        }
     }
-
-    void aListSavedAsUtf8StaysUtf8() {
-        // Letters the code page lacks survive a change made by the program,
-        // and so does a mark that begins a title on a later line.
+    void changes() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, change);
+        QFETCH(QString, title);
+        QFETCH(QByteArray, after);
         QTemporaryDir dir;
         WorksheetList list(dir.path());
-        writeBytes(list.path(), "\xEF\xBB\xBF 2 \r\n\xC5\x81\xC3\xB3"
-                                "d\xC5\xBA\r\n\xEF\xBB\xBF 2\r\n");
-        const QString boat = QStringLiteral("Łódź");
-        const QString marked = QChar(0xFEFF) + QStringLiteral(" 2");
-        QCOMPARE(list.read().titles, QStringList({boat, marked}));
-        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Changed);
-        QCOMPARE(fileBytes(list.path()), QByteArray("\xEF\xBB\xBF 3 \r\n\xC5\x81\xC3\xB3"
-                                                    "d\xC5\xBA\r\n"
-                                                    "\xEF\xBB\xBF 2\r\nRocks\r\n"));
-        QCOMPARE(list.remove(boat).outcome, Outcome::Changed);
-        QCOMPARE(list.read().titles, QStringList({marked, "Rocks"}));
+        if (!before.isNull())
+            QVERIFY(writeBytes(list.path(), before));
+        const WorksheetList::Change result = change == QLatin1String("add") ? list.add(title)
+                                             : change == QLatin1String("remove")
+                                                 ? list.remove(title)
+                                                 : list.create();
+        QTEST(result.outcome, "outcome");
+        QCOMPARE(fileBytes(list.path()), after.isNull() ? before : after);
+        if (result.outcome != Outcome::Failed && change != QLatin1String("create"))
+            QCOMPARE(result.titles, list.read().titles);
     }
 
-    void pipesAndFoldersReadAsFailuresWithoutWaiting() {
+    void onlyPlainFilesAreRead() {
         QTemporaryDir dir;
         WorksheetList list(dir.path());
         const QString sheet = dir.filePath(QStringLiteral("Rocks.txt"));
-        for (const QString& pipe : {list.path(), sheet})
-            QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Air.txt")));
-
-        std::future<WorksheetTitles> listRead =
-            std::async(std::launch::async, [&list] { return list.read(); });
-        QVERIFY(endsInTime(listRead, list.path()));
-        QVERIFY(!listRead.get().complete);
-        // A list that cannot be read is not written over, not even a pipe.
-        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Failed);
-        QVERIFY(QFileInfo(list.path()).isFile() == false && QFileInfo::exists(list.path()));
-
-        std::future<QuestionFileLoad> sheetLoad =
-            std::async(std::launch::async, [&sheet] { return loadQuestionFile(sheet); });
-        QVERIFY(endsInTime(sheetLoad, sheet));
-        const QuestionFileLoad load = sheetLoad.get();
+        QVERIFY(QDir().mkdir(list.path()) && QDir().mkdir(sheet));
+        QVERIFY(!list.read().complete);
+        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Failed); // nor written over
+        const QuestionFileLoad load = loadQuestionFile(sheet);
         QCOMPARE(load.outcome, QuestionFileLoad::Outcome::CannotBeRead);
         QCOMPARE(load.reason, QStringLiteral("it is not a plain file"));
-        QCOMPARE(loadQuestionFile(dir.filePath(QStringLiteral("Air.txt"))).outcome,
-                 QuestionFileLoad::Outcome::CannotBeRead);
-        QCOMPARE(loadQuestionFile(dir.filePath(QStringLiteral("Gone.txt"))).outcome,
-                 QuestionFileLoad::Outcome::NotFound);
-    }
-
-    void addingAppendsNewTitlesOnly() {
-        QTemporaryDir dir;
-        WorksheetList list(dir.path());
-        QVERIFY(!list.read().complete); // no list yet
-
-        WorksheetList::Change change = list.add(QStringLiteral("Volcanoes")); // creates it
-        QCOMPARE(change.outcome, Outcome::Changed);
-        QCOMPARE(fileBytes(list.path()), QByteArray(" 1 \r\nVolcanoes\r\n"));
-
-        QCOMPARE(list.add(QStringLiteral("Rocks")).outcome, Outcome::Changed);
-        const QByteArray before = fileBytes(list.path());
-        change = list.add(QStringLiteral("Volcanoes"));
-        QCOMPARE(change.outcome, Outcome::Unchanged);
-        QCOMPARE(change.titles, QStringList({"Volcanoes", "Rocks"}));
-        QCOMPARE(fileBytes(list.path()), before);
-        QCOMPARE(list.add(QStringLiteral("rocks")).outcome, Outcome::Changed); // exact match only
-        QCOMPARE(list.read().titles, QStringList({"Volcanoes", "Rocks", "rocks"}));
-    }
-
-    void aFullListTakesNoMore() {
-        QTemporaryDir dir;
-        WorksheetList list(dir.path());
-        writeBytes(list.path(), worksheetListBytes(numberedTitles(999)));
-        QCOMPARE(list.add(QStringLiteral("Last")).outcome, Outcome::Changed);
-        const QByteArray full = fileBytes(list.path());
-        QCOMPARE(list.add(QStringLiteral("One too many")).outcome, Outcome::Full);
-        QCOMPARE(list.add(QStringLiteral("Last")).outcome, Outcome::Unchanged);
-        QCOMPARE(fileBytes(list.path()), full);
-        QCOMPARE(list.read().titles.last(), QStringLiteral("Last"));
-    }
-
-    void aDamagedListIsNeverWrittenOver() {
-        // Too few titles, and a list marked as UTF-8 with a title that is not
-        // (written back, its bytes would become longer replacement text).
-        // And a list longer than the program keeps.
-        for (const QByteArray& damaged :
-             {QByteArray(" 5 \r\nOne\r\nTwo\r\n"),
-              "\xEF\xBB\xBF 2 \r\nOne\r\n" + QByteArray(kMaxLineBytes, '\xFF') + "\r\n",
-              worksheetListBytes(numberedTitles(1001))}) {
-            QTemporaryDir dir;
-            WorksheetList list(dir.path());
-            writeBytes(list.path(), damaged);
-            QCOMPARE(list.add(QStringLiteral("Three")).outcome, Outcome::Failed);
-            QCOMPARE(list.remove(QStringLiteral("One")).outcome, Outcome::Failed);
-            QCOMPARE(fileBytes(list.path()), damaged);
-        }
-    }
-
-    void removingTakesTheLastEqualEntry() {
-        QTemporaryDir dir;
-        WorksheetList list(dir.path());
-        writeBytes(list.path(), worksheetListBytes({"A", "Twin", "B", "Twin", "C"}));
-        WorksheetList::Change change = list.remove(QStringLiteral("Twin"));
-        QCOMPARE(change.outcome, Outcome::Changed);
-        QCOMPARE(change.titles, QStringList({"A", "Twin", "B", "C"}));
-        QCOMPARE(fileBytes(list.path()), worksheetListBytes({"A", "Twin", "B", "C"}));
-
-        const QByteArray before = fileBytes(list.path());
-        QCOMPARE(list.remove(QStringLiteral("Gone")).outcome, Outcome::Unchanged);
-        QCOMPARE(list.remove(QStringLiteral("a")).outcome, Outcome::Unchanged);
-        QCOMPARE(fileBytes(list.path()), before);
-
-        QCOMPARE(list.remove(QStringLiteral("C")).titles, QStringList({"A", "Twin", "B"}));
     }
 
     void aHeldLockIsWaitedForAtMostFiveSeconds() {
         QTemporaryDir dir;
         WorksheetList list(dir.path());
-        writeBytes(list.path(), worksheetListBytes({"Air"}));
-        const QByteArray before = fileBytes(list.path());
-        HeldLock other(dir.path());
-        QVERIFY(other.held);
-
-        int paused = 0; // milliseconds asked for, not waited: the test does not wait
-        int pauses = 0;
-        bool stepRan = false;
-        const auto pause = [&](int ms) {
-            paused += ms;
-            ++pauses;
-        };
+        QVERIFY(writeBytes(list.path(), worksheetListBytes({"Air"})));
+        std::optional<ListLock> other(std::in_place, dir.path()); // another teacher's save
+        QCOMPARE(other->take(), ListLock::Outcome::Taken);
+        int paused = 0; // milliseconds asked for; the test itself does not wait
         WorksheetList::Change change =
-            WorksheetList(dir.path(), pause).add(QStringLiteral("Rocks"), [&] {
-                stepRan = true;
-                return std::optional<QString>();
-            });
+            WorksheetList(dir.path(), [&](int ms) { paused += ms; }).add(QStringLiteral("Rocks"));
         QCOMPARE(change.outcome, Outcome::Failed);
-        QCOMPARE(change.error, QStringLiteral("Another teacher is saving a worksheet. Please try "
-                                              "again in a moment."));
-        QVERIFY(!stepRan); // nothing was written
-        QCOMPARE(fileBytes(list.path()), before);
+        QCOMPARE(fileBytes(list.path()), worksheetListBytes({"Air"}));
         QCOMPARE(paused, kLockWaitMs);
 
-        // Let go during the wait, the lock is taken at the next try.
-        pauses = 0;
-        change = WorksheetList(dir.path(), [&](int ms) {
-                     if (++pauses == 3)
-                         other.release();
+        // Let go after adding a title: taken at the next try, the list read again.
+        int pauses = 0;
+        change = WorksheetList(dir.path(), [&](int) {
+                     if (++pauses < 3)
+                         return;
+                     writeBytes(list.path(), worksheetListBytes({"Air", "Other"}));
+                     other.reset();
                  }).add(QStringLiteral("Rocks"));
         QCOMPARE(change.outcome, Outcome::Changed);
         QCOMPARE(pauses, 3);
+        QCOMPARE(list.read().titles, QStringList({"Air", "Other", "Rocks"}));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("track.lock")))); // removed after
     }
 
@@ -324,18 +204,14 @@ private slots:
         QTemporaryDir dir;
         const QString lock = dir.filePath(QStringLiteral("track.lock"));
         const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.txt"));
-        writeBytes(elsewhere, "kept");
-        const QByteArray name = QFile::encodeName(lock);
-        if (kind == QLatin1String("empty file"))
-            writeBytes(lock, QByteArray());
-        else if (kind == QLatin1String("file of a killed writer"))
-            writeBytes(lock, "999999999\nsomewhere\n");
-        else if (kind.startsWith(QLatin1String("folder")))
-            QVERIFY(QDir().mkdir(lock));
-        if (kind == QLatin1String("folder with a file in it"))
-            writeBytes(lock + "/inside", "kept");
+        QVERIFY(writeBytes(elsewhere, "kept"));
+        const bool full = kind == QLatin1String("folder with a file in it");
+        if (kind == QLatin1String("empty file") || kind == QLatin1String("file of a killed writer"))
+            QVERIFY(writeBytes(lock, kind.size() > 10 ? "999\nhost\n" : ""));
+        if (kind.startsWith(QLatin1String("folder")))
+            QVERIFY(QDir().mkdir(lock) && (!full || writeBytes(lock + "/inside", "kept")));
         if (kind == QLatin1String("pipe"))
-            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+            QVERIFY(::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
         if (kind == QLatin1String("link"))
             QVERIFY(QFile::link(elsewhere, lock));
 
@@ -346,70 +222,108 @@ private slots:
         QCOMPARE(pauses, 0);
         QCOMPARE(fileBytes(elsewhere), QByteArray("kept"));
         // A folder with something in it is moved aside, whole.
-        const QStringList aside =
-            QDir(dir.path()).entryList({QStringLiteral("track.lock.*")}, QDir::Dirs);
-        QCOMPARE(aside.size(), kind == QLatin1String("folder with a file in it") ? 1 : 0);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("track.lock.*")}, QDir::Dirs).size(),
+                 full ? 1 : 0);
     }
 
-    void createMakesAnEmptyListOnce() {
+    void aFullOrHeldListStopsTheSaveBeforeAnythingIsWritten() {
         QTemporaryDir dir;
-        WorksheetList list(dir.path());
-        QCOMPARE(list.create().outcome, Outcome::Unchanged);
-        QCOMPARE(fileBytes(list.path()), QByteArray(" 0 \r\n"));
-        QVERIFY(list.read().complete);
-        list.add(QStringLiteral("Kept"));
-        list.create();
-        QCOMPARE(list.read().titles, QStringList({"Kept"}));
+        QVERIFY(writeBytes(dir.filePath("track.txt"), worksheetListBytes(numbered(1000))));
+        QCOMPARE(saveMessage(saveWorksheet(dir.path(), sampleQuestionSet("New"))),
+                 QStringLiteral("There was a problem saving your worksheet\nThe worksheet list "
+                                "is full."));
+        // A listed title is saved over its old file even in a full list.
+        QVERIFY(saveWorksheet(dir.path(), sampleQuestionSet("Sheet 1000")).saved);
+        const QByteArray oldFile = fileBytes(dir.filePath(QStringLiteral("Sheet 1000.txt")));
+        ListLock other(dir.path());
+        QCOMPARE(other.take(), ListLock::Outcome::Taken);
+        common::QuestionSet changed = sampleQuestionSet("Sheet 1000");
+        changed.optionA[1] = QStringLiteral("changed");
+        QCOMPARE(saveMessage(saveWorksheet(dir.path(), changed, [](int) {})),
+                 QStringLiteral("There was a problem saving your worksheet\nAnother teacher "
+                                "is saving a worksheet. Please try again in a moment."));
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("Sheet 1000.txt"))), oldFile);
+        QCOMPARE(filesIn(dir.path()), QStringList({"Sheet 1000.txt", "track.lock", "track.txt"}));
     }
 
-    void aWriterKilledHalfWayLeavesTheOldList() {
+    void leftoversOfAnInterruptedSaveAreRemoved() {
         QTemporaryDir dir;
-        WorksheetList list(dir.path());
-        // Long enough that the new list takes several blocks to write.
-        const QStringList titles = numberedTitles(900, QStringLiteral("A fairly long title "));
-        writeBytes(list.path(), worksheetListBytes(titles));
-        const QByteArray before = fileBytes(list.path());
-
-        QProcess* child =
-            startChild(this, {QStringLiteral("--stop-mid-add"), dir.path(), QStringLiteral("New")});
-        QByteArray said; // the check below reads it again once it holds
-        QTRY_VERIFY_WITH_TIMEOUT((said += child->readAllStandardOutput()).contains("half"), 20000);
-        child->kill(); // SIGKILL: no clean-up runs in the child
-        QVERIFY(child->waitForFinished(10000));
-        QCOMPARE(child->exitStatus(), QProcess::CrashExit);
-
-        QCOMPARE(fileBytes(list.path()), before);
-        // The dead writer's lock does not keep the next teacher out.
-        QCOMPARE(list.add(QStringLiteral("After")).outcome, Outcome::Changed);
-        QCOMPARE(list.read().titles, titles + QStringList({"After"}));
+        const QStringList leftovers = {"track.txt.1a2b3c4d.new", "Rocks.txt.ff.new",
+                                       ".hidden.txt.0.new"};
+        const QStringList kept = {"notes.new", "Rocks.txt.new", "Air.txt.xyz.new"};
+        for (const QString& name : leftovers + kept)
+            QVERIFY(writeBytes(dir.filePath(name), {}));
+        QVERIFY(saveWorksheet(dir.path(), sampleQuestionSet("Rocks")).saved);
+        QStringList expected = kept + QStringList({"Rocks.txt", "track.txt"});
+        expected.sort(Qt::CaseInsensitive);
+        QCOMPARE(filesIn(dir.path()), expected);
     }
 
-    void twoWritersAtOnceLoseNothing() {
+    void aStickyFolderSaysWhoseFileCannotBeReplaced() {
+        // Like /tmp: everyone may write, but only a file's owner replace it.
         QTemporaryDir dir;
-        QProcess* first = startChild(
-            this, {QStringLiteral("--add-titles"), dir.path(), QStringLiteral("first "), "50"});
-        QProcess* second = startChild(
-            this, {QStringLiteral("--add-titles"), dir.path(), QStringLiteral("second "), "50"});
-        QVERIFY(first->waitForStarted(10000));
-        QVERIFY(second->waitForStarted(10000));
-        first->write("go\n");
-        second->write("go\n");
-        QVERIFY(first->waitForBytesWritten(10000)); // both go before either is waited for
-        QVERIFY(second->waitForBytesWritten(10000));
-        QVERIFY(first->waitForFinished(60000));
-        QVERIFY(second->waitForFinished(60000));
-        QCOMPARE(first->exitCode(), 0);
-        QCOMPARE(second->exitCode(), 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 01777) == 0);
+        QVERIFY(writeBytes(dir.filePath("track.lock"), {})); // left by a killed program
+        {
+            ActingAs first(65534);
+            if (!first.acting)
+                QSKIP("This test needs to act as other users.");
+            QVERIFY(saveWorksheet(dir.path(), sampleQuestionSet("Rocks")).saved);
+        }
+        const QStringList before = filesIn(dir.path());
+        SaveOutcome outcome;
+        {
+            ActingAs second(65533); // the list is the first one's
+            outcome = saveWorksheet(dir.path(), sampleQuestionSet("Air"));
+        }
+        QCOMPARE(saveMessage(outcome),
+                 QStringLiteral("There was a problem saving your worksheet\nThe program cannot "
+                                "replace a file another user owns in the worksheets folder."));
+        QCOMPARE(filesIn(dir.path()), before);
+    }
 
-        const WorksheetTitles read = WorksheetList(dir.path()).read();
-        QVERIFY(read.complete);
-        QCOMPARE(read.titles.size(), 100);
-        QStringList sorted = read.titles;
-        sorted.sort();
-        QStringList expected = numberedTitles(50, QStringLiteral("first ")) +
-                               numberedTitles(50, QStringLiteral("second "));
-        expected.sort();
-        QCOMPARE(sorted, expected);
+    void aFullDiskIsReportedAndLosesNothing() {
+        QTemporaryDir dir; // a small file system of its own, filled for real
+        const QByteArray disk = QFile::encodeName(dir.path());
+        if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=128k") != 0)
+            QSKIP("This test needs the right to mount a small file system.");
+        const auto unmount = qScopeGuard([&] { ::umount2(disk.constData(), MNT_DETACH); });
+        QVERIFY(saveWorksheet(dir.path(), sampleQuestionSet("Rocks")).saved);
+        const QByteArray oldFile = fileBytes(dir.filePath("Rocks.txt"));
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(1024, 'x')) > 0 || filler.write("x", 1) > 0) {
+        }
+        common::QuestionSet changed = sampleQuestionSet("Rocks");
+        changed.optionA[1] = QStringLiteral("changed");
+        QCOMPARE(saveWorksheet(dir.path(), changed).reason, QStringLiteral("The disk is full."));
+        QCOMPARE(fileBytes(dir.filePath("Rocks.txt")), oldFile);
+        // Nothing half-written is left beside it.
+        QCOMPARE(filesIn(dir.path()), QStringList({"filler", "Rocks.txt", "track.txt"}));
+    }
+
+    void theWorksheetsFolderIsChosenByWhatCanBeWritten() {
+        qunsetenv("CORVELLA_WORKSHEETS");
+        QTemporaryDir content;
+        QVERIFY(QDir(content.path()).mkdir(QStringLiteral("Multiple")));
+        platform::setContentRoot(content.path());
+        QCOMPARE(worksheetsFolder(), QDir(content.path()).filePath(QStringLiteral("Multiple")));
+
+        qputenv("CORVELLA_WORKSHEETS", QFile::encodeName(content.path() + "/shared/"));
+        QCOMPARE(preparedWorksheetsFolder(), content.path() + "/shared"); // made on first use
+        QCOMPARE(fileBytes(content.path() + "/shared/track.txt"), QByteArray(" 0 \r\n"));
+        qunsetenv("CORVELLA_WORKSHEETS");
+
+        // An installed content folder is never written, even by the administrator.
+        platform::setContentRoot(content.path(), true);
+        QCOMPARE(worksheetsFolder(),
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/multiple");
+        // Nor can a worksheet take the title of a topic's quiz kept beside it, in any case.
+        platform::setContentRoot(QStringLiteral(CORVELLA_SOURCE_MEDIA)); // only read
+        QCOMPARE(titleClash(QStringLiteral(CORVELLA_SOURCE_MEDIA "/multiple"), "the tides"),
+                 QStringLiteral("Your worksheet title cannot be \"the tides\": a topic's quiz has "
+                                "that title. Please choose another title."));
+        platform::setContentRoot(QString());
     }
 };
 
