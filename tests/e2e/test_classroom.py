@@ -43,14 +43,12 @@ class ClassroomJourneys(ActivitySteps):
         value = window.get_full_property(self.x.intern_atom(name), kind)
         return list(value.value) if value else []
 
-    def stacking(self):
-        """The program's managed windows, bottom to top."""
+    def stacking(self):  # the program's managed windows, bottom to top
         return [w for w in (self.x.create_resource_object("window", i) for i in self._property(
             self.root_window, "_NET_CLIENT_LIST_STACKING", Xatom.WINDOW))
             if self._property(w, "_NET_WM_PID", Xatom.CARDINAL) == [self.program.pid]]
 
-    def geometry(self, window):
-        """Left, top, width, height of the window's inside on the display."""
+    def geometry(self, window):  # left, top, width, height of its inside
         g = window.get_geometry()
         at = window.translate_coords(self.root_window, 0, 0)
         return -at.x, -at.y, g.width, g.height

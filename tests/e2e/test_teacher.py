@@ -1,11 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A teacher's journey: a worksheet written in the wizard and saved, found in
-the catalogue, opened as a quiz, edited and deleted."""
+the catalogue, opened as a quiz, printed, edited and deleted."""
 
 import os
 import unittest
 
 import journey
+import pdf
 from reader import choose
 
 TITLE = "Our Moon quiz"
@@ -45,8 +46,6 @@ def setUpModule():
 class TeacherJourneys(journey.Journey):
     """The worksheet holds a topic's questions, commas in its options."""
 
-    prints = False
-
     def saved_files(self):
         return [open(os.path.join(self.worksheets, name), "rb").read()
                 for name in (TITLE + ".txt", "track.txt")]
@@ -61,7 +60,7 @@ class TeacherJourneys(journey.Journey):
         choose(self.reader.wait_showing(tick, "check box"))
         self.press(caption)
 
-    def test_a_worksheet_written_listed_run_edited_and_deleted(self):
+    def test_a_worksheet_written_listed_run_printed_edited_and_deleted(self):
         reader = self.reader
         self.open_menu()
         questions = self.questions("The Tides")
@@ -70,10 +69,13 @@ class TeacherJourneys(journey.Journey):
         fill_wizard(self, TITLE, questions)
         self.save(questions)
 
-        # Listed in the catalogue and opened as a quiz from there.
+        # Listed in the catalogue, opened as a quiz and printed from there.
         self.press(journey.MENU)
         self.press(TITLE)
         reader.wait_labels("Question 1", questions[0].text, TITLE, "Corvella")
+        self.press("Print Worksheet")
+        self.answer_box("Your worksheet is now printing.")
+        self.assertIn(f"Question 3 {questions[2].text}", pdf.lines(*self.printer.wait_for_jobs(1)))
         self.press("Exit")
 
         # Edited: the wizard opens filled; a changed question is saved over it.
