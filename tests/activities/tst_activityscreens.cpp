@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four activity screens run offscreen with real pointer, touch and key
-// events, from the topic screens to the results screen.
+// The four activity screens, offscreen, with real pointer, touch and key events.
 
 #include "activities/activityscreen.h"
 #include "common/sharedstate.h"

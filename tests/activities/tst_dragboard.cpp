@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drag-and-drop rules: zones, snapping, the placement count, the three
-// buttons and stacking, on the four activities' own layouts.
+// The drag-and-drop rules: zones, snapping, placement, buttons and stacking.
 
 #include "activities/activitylayouts.h"
 #include "activities/dragboard.h"

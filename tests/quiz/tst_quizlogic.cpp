@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The quiz's plain logic: the results wording, the reward sounds and the
-// certificate's page.
+// The quiz's plain logic: the results wording, the reward sounds, the certificate.
 
 #include "quiz/certificate.h"
 #include "quiz/scoring.h"
