@@ -18,6 +18,7 @@ and later delays, raw and above the floor, and how many clicks were heard.
     onset_delay.py PROGRAM MEDIA [runs] [server...]     (servers: pipewire pulseaudio)
 """
 
+import bisect
 import os
 import shutil
 import statistics
@@ -34,11 +35,35 @@ import journey  # noqa: E402
 from listening import Listener  # noqa: E402
 from pointer import Pointer  # noqa: E402
 from desktop import end_process, spawn  # noqa: E402
-from soundserver import KINDS, SoundServer  # noqa: E402
+from soundserver import Recorder, SoundServer  # noqa: E402
 from waiting import WaitTimeout, wait_until  # noqa: E402
 
 TOPIC = "The Tides"
 LATER = 4
+KINDS = ("pipewire", "pulseaudio")
+
+
+class TimedRecorder(Recorder):
+    """A recorder that keeps when each block of samples arrived, to time a
+    sample against what caused it."""
+
+    def __init__(self, server):
+        super().__init__(server)
+        self._arrivals = []  # (frames recorded in all, when that block arrived)
+
+    def _read(self):
+        while block := os.read(self.process.stdout.fileno(), 65536):
+            arrived = time.monotonic()
+            with self._lock:
+                self._data += block
+                self._arrivals.append((len(self._data) // self.FRAME, arrived))
+
+    def arrival_of(self, frame):
+        """When the block holding a frame reached the recorder (a little after
+        it was played, never before)."""
+        with self._lock:
+            at = bisect.bisect_right(self._arrivals, (frame, float("inf")))
+            return self._arrivals[at][1] if at < len(self._arrivals) else None
 
 
 def one_run(program, media, server, recording, pointer, ready_after):
@@ -124,7 +149,7 @@ def main(argv):
         root = tempfile.mkdtemp(prefix=f"corvella-onset-{kind}-")
         server = SoundServer(root, kind, journey.desktop().env)
         server.start()
-        recording = server.recorder()
+        recording = TimedRecorder(server)
         recording.start()
         firsts, laters, ready = [], [], []
         try:

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every picture and sound the screens name exists in the shipped content
-// folder, decodes with the program's own readers and has the size the
-// layout needs.
+// Every picture and sound the screens name is shipped, decodes and has the size it needs.
 
 #include "common/animation.h"
 #include "platform/mediapaths.h"
@@ -17,13 +15,12 @@ private slots:
     void initTestCase() { platform::setContentRoot(QStringLiteral(CORVELLA_SOURCE_MEDIA)); }
 
     void picturesDecodeAtTheirSizes() {
-        QStringList earthRise, moonPhases, logo;
-        for (int i = 0; i < 100; ++i)
-            earthRise << common::earthRiseFrameFile(i);
-        for (int i = 0; i < 28; ++i)
-            moonPhases << common::moonPhaseFrameFile(i);
-        for (int i = 0; i < 20; ++i)
-            logo << common::logoFrameFile(i);
+        auto frames = [](QString (*file)(int), int count) {
+            QStringList files;
+            for (int i = 0; i < count; ++i)
+                files << file(i);
+            return files;
+        };
         // An empty size: any size (shown stretched or placed freely).
         const QList<std::pair<QSize, QStringList>> expected = {
             {{},
@@ -40,9 +37,9 @@ private slots:
             {{86, 85}, {"Images\\moonsm.jpg"}},
             {{103, 100}, {"Images\\marssm.jpg"}},
             {{120, 65}, {"logo\\quillmere2.bmp"}},
-            {{321, 241}, earthRise},
-            {{320, 240}, moonPhases},
-            {{120, 120}, logo},
+            {{321, 241}, frames(common::earthRiseFrameFile, 100)},
+            {{320, 240}, frames(common::moonPhaseFrameFile, 28)},
+            {{120, 120}, frames(common::logoFrameFile, 20)},
         };
         QStringList problems;
         for (const auto& [size, paths] : expected)

@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private desktop: an Xvfb display, a session bus and an accessibility bus
-with its registry under one private runtime folder. Every process starts in
-a group of its own and is ended by that id, with the daemons it spawned."""
+"""A private desktop: an Xvfb display, a session bus and an accessibility bus.
+Every process starts in a group of its own and is ended by that id."""
 
 import ctypes
 import os
@@ -32,8 +31,6 @@ def _signal_group(process, sig):
 
 def end_process(process, timeout=10):
     """Ends a spawned process and its group by its id: politely, then for sure."""
-    if process is None:
-        return
     _signal_group(process, signal.SIGTERM)
     try:
         process.wait(timeout=timeout)
@@ -43,8 +40,7 @@ def end_process(process, timeout=10):
     _signal_group(process, signal.SIGKILL)  # helpers left behind in the group
 
 
-def _read_line(process, what):
-    """The first line a daemon writes once it is ready (display, bus address)."""
+def _read_line(process, what):  # a daemon's first line, written once ready
     if not select.select([process.stdout], [], [], 20)[0]:
         raise AssertionError(f"{what} did not start within 20 s")
     line = process.stdout.readline().strip()
@@ -90,8 +86,7 @@ class Desktop:
         bus = self._spawn(["dbus-daemon", "--config-file=" + config, "--nofork",
                            "--print-address=1"], env, "session-bus.log", subprocess.PIPE)
         env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(bus, "the session bus")
-        # The launcher publishes the accessibility bus on the session bus; the
-        # registry then joins it.
+        # The launcher publishes the accessibility bus; the registry joins it.
         self._spawn([f"{LIBEXEC}/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"],
                     env, "a11y-bus.log")
         a11y = wait_until(lambda: _has_owner(env, "--session", "org.a11y.Bus") and _dbus(

@@ -1,9 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The base of every journey: the journeys of one process share a private
-desktop; each starts the program (CORVELLA_PROGRAM) afresh on a private copy
-of the content folder (CORVELLA_SOURCE_MEDIA), with its own print or sound
-server when it needs one. CORVELLA_E2E_KEEP=1 keeps the run folders;
-CORVELLA_E2E_LOG_RULES sets the program's QT_LOGGING_RULES."""
+"""The base of every journey: one private desktop per process; the program
+(CORVELLA_PROGRAM) started afresh on a copy of CORVELLA_SOURCE_MEDIA."""
 
 import atexit
 import os
@@ -23,17 +20,15 @@ MENU = "Worksheet Catalogue"  # a button only the menu has
 PERFECT = "Excellent work. You have scored 10 out of 10."
 
 
-def TITLE_WINDOW(window):
-    """The title and exit screen: named as the program window, but narrower."""
+def TITLE_WINDOW(window):  # the title and exit screen: the program's name, narrower
     return window.name == "Corvella" and window.extents()[2] == 364
 
 
 def start_desktop():
-    """For setUpModule: one desktop per process, set in the environment."""
     global _desktop
     if _desktop is None:
         _desktop = Desktop(tempfile.mkdtemp(prefix="corvella-e2e-desktop-"))
-        atexit.register(lambda: (_desktop.stop(), _keep_or_remove(_desktop.root)))
+        atexit.register(lambda: (_desktop.stop(), shutil.rmtree(_desktop.root, True)))
         _desktop.start()
         os.environ.update({k: _desktop.env[k] for k in
                            ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
@@ -41,13 +36,6 @@ def start_desktop():
 
 def desktop():
     return _desktop
-
-
-def _keep_or_remove(path):
-    if os.environ.get("CORVELLA_E2E_KEEP") == "1":
-        print(f"kept {path}")
-    else:
-        shutil.rmtree(path, ignore_errors=True)
 
 
 @dataclass
@@ -58,15 +46,6 @@ class Question:
 
     right_option = property(lambda self: self.options[self.correct - 1])
     wrong_option = property(lambda self: self.options[self.correct % 4])
-
-
-def read_questions(home, title):
-    """A question file's ten questions: a comma ends a field, "&" is ","."""
-    with open(os.path.join(home, "multiple", title + ".txt"), "rb") as f:
-        lines = [line.lstrip(" ").split(",", 1)[0].replace("&", ",")
-                 for line in f.read().decode("cp1252").split("\r\n")]
-    return [Question(lines[2 + 7 * n], lines[3 + 7 * n:7 + 7 * n], int(lines[7 + 7 * n]))
-            for n in range(10)]
 
 
 class Program:
@@ -81,7 +60,7 @@ class Program:
             "XDG_CONFIG_HOME": os.path.join(root, "config"), "CUPS_SERVER": cups_socket,
             # Without a sound server of the journey's own, sounds are skipped.
             "PULSE_SERVER": sound_server or "unix:" + os.path.join(root, "no-sound-server"),
-            "QT_LOGGING_RULES": os.environ.get("CORVELLA_E2E_LOG_RULES", "qt.multimedia*=false"),
+            "QT_LOGGING_RULES": "qt.multimedia*=false",
         })
         self.log_path = os.path.join(root, "program.log")
         with open(self.log_path, "w") as log:
@@ -104,15 +83,13 @@ class Program:
 
 
 class Journey(unittest.TestCase):
-    """Starts the program on the title screen; self.reader drives it."""
-
     prints = True  # whether the journey needs the print server
     listens = False  # whether it needs a sound server and its recording
 
     def setUp(self):
         self.root = tempfile.mkdtemp(prefix="corvella-e2e-")
         os.chmod(self.root, 0o755)  # the print server's filters run as lp
-        self.addCleanup(_keep_or_remove, self.root)
+        self.addCleanup(shutil.rmtree, self.root, True)
         self.home = os.path.join(self.root, "media")
         shutil.copytree(os.environ["CORVELLA_SOURCE_MEDIA"], self.home)
         socket = os.path.join(self.root, "no-print-server.sock")
@@ -145,13 +122,17 @@ class Journey(unittest.TestCase):
         self.reader.wait_showing(MENU, "push button")
 
     def open_topic(self, topic):
-        """From the title screen to the topic's screen."""
         self.open_menu()
         self.press(topic)
         self.reader.wait_showing("Key Facts", "push button")
 
-    def questions(self, topic):
-        return read_questions(self.home, topic)
+    def questions(self, title):
+        """A question file's ten questions: a comma ends a field, "&" is ","."""
+        with open(os.path.join(self.home, "multiple", title + ".txt"), "rb") as f:
+            lines = [line.lstrip(" ").split(",", 1)[0].replace("&", ",")
+                     for line in f.read().decode("cp1252").split("\r\n")]
+        return [Question(lines[2 + 7 * n], lines[3 + 7 * n:7 + 7 * n], int(lines[7 + 7 * n]))
+                for n in range(10)]
 
     def pages_of(self, stem):
         """The pages of a notes set: the stem and a letter, or the stem alone."""
@@ -183,11 +164,9 @@ class Journey(unittest.TestCase):
             press(shown.button("Check Score >>" if number == 10 else "Next Question >>"))
 
     def keyboard(self, *args):
-        """Real key presses and pointer moves through the display (xdotool)."""
         subprocess.run(["xdotool", *args], env=_desktop.env, check=True, timeout=30)
 
     def answer_box(self, text):
-        """Presses the OK of the message box that says text."""
         self.reader.wait_label(text)
         self.press("OK")
         self.reader.wait_gone(text, "label")

@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Finding the program's sounds in a recording by their shape (normalised
-correlation): each must come out whole, as loud as its WAV file, as long, and
-alike in every window but the nearly silent ones (where a gap would show)."""
+"""Finding the program's sounds in a recording by normalised correlation: each
+whole, as loud and as long as its WAV file, alike in every window not silent."""
 
 import functools
 import os
@@ -26,8 +25,6 @@ QUIET_WINDOW_DB = -50.0  # against the file's loudest window
 def read_wav(path):
     """A 16-bit PCM WAV file's first channel as floats at RATE."""
     with wave.open(path, "rb") as w:
-        if w.getsampwidth() != 2:
-            raise ValueError(f"{path}: not 16-bit PCM")
         frames = numpy.frombuffer(w.readframes(w.getnframes()), dtype="<i2")
         samples = frames[::w.getnchannels()].astype(numpy.float64) / 32768.0
         source = w.getframerate()
@@ -57,7 +54,6 @@ class Heard:
 
 
 def _worst_window(heard, template):
-    """The least correlation over the windows not nearly silent in the file."""
     size = int(WINDOW_SECONDS * RATE)
     count = len(template) // size
     t = template[:count * size].reshape(count, size)
@@ -70,7 +66,7 @@ def _worst_window(heard, template):
 
 def best_match(part, template, name, first=0):
     """Where in part (the recording from its frame `first`) the template fits
-    best, and how well; None when part is shorter or silent."""
+    best, and how well; None when part is too short or silent."""
     n = len(template)
     if len(part) < n:
         return None
@@ -109,8 +105,7 @@ class Listener:
         return [best_match(recorded, self.template(n), n, self.next_frame) for n in names]
 
     def _whole(self, names):
-        # Not before the shortest could be whole, nor again before another
-        # tenth of a second: the search must not starve the recorder.
+        # Searched at most every tenth of a second, not to starve the recorder.
         shortest = min(len(self.template(n)) for n in names)
         recorded = self.recording.frame_count()
         if recorded < max(self.next_frame + shortest, self.looked_at + RATE // 10):
@@ -120,8 +115,8 @@ class Listener:
         return max(whole, key=lambda h: h.correlation) if whole else None
 
     def expect(self, *names, within=None):
-        """Waits until one of the named sounds is recorded whole after the last
-        one heard; returns it. With `within` (seconds), None if it is not."""
+        """The next of the named sounds recorded whole; with `within`
+        (seconds), None if it is not."""
         longest = max(len(self.template(n)) for n in names) / RATE
 
         def explain():
@@ -140,9 +135,8 @@ class Listener:
         return heard
 
     def expect_soon_after(self, earlier, *names):
-        """As expect(), for a sound that may cut the sound `earlier` short (one
-        sound at a time): that one is heard whole before it, or its start
-        stands just before it."""
+        """As expect(), for a sound that may cut the sound `earlier` short: that
+        one is heard whole before it, or its start stands just before it."""
         start = self.next_frame
         heard = self.expect(*names)
         before = best_match(self.recording.samples(start)[:heard.onset - start],
@@ -155,7 +149,7 @@ class Listener:
 
     def unexplained(self, margin=RATE // 100):
         """The loudest sample outside the sounds heard (each widened by
-        margin) and the replaced ones: zero when nothing else was played."""
+        margin) and the replaced ones."""
         recorded = abs(self.recording.samples())
         for start, end in [(h.onset, h.end) for h in self.heard] + self.replaced:
             recorded[max(0, start - margin):end + margin] = 0

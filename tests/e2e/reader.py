@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads and drives the running program through the accessibility bus, as a
-screen reader does: buttons are pressed by caption, labels read by their
-text, and only what is showing counts. Every wait polls with a deadline."""
+screen reader does: only what is showing counts."""
 
 from dataclasses import dataclass
 
@@ -17,7 +16,7 @@ LEAF_ROLES = {"label", "push button", "radio button", "check box", "text"}
 
 @dataclass(repr=False)
 class Node:
-    """One showing element; window is the Node of its window (None for one)."""
+    """One showing element; window: the Node of its window (None for one)."""
     accessible: object
     role: str
     name: str
@@ -35,8 +34,7 @@ class Node:
     def text(self):
         return self.accessible.get_text(0, -1)
 
-    def extents(self):
-        """Left, top, width, height on the display, in pixels."""
+    def extents(self):  # left, top, width, height on the display
         rect = self.accessible.get_extents(Atspi.CoordType.SCREEN)
         return rect.x, rect.y, rect.width, rect.height
 
@@ -54,11 +52,9 @@ class Snapshot:
     def __init__(self, nodes):
         self.nodes = nodes
 
-    def find(self, name, role=None, window=None):
-        """window: the window's name, or a test of the window's Node."""
+    def find(self, name, role=None, window=None):  # window: a test of the window's Node
         return [n for n in self.nodes if n.name == name and role in (None, n.role)
-                and (window is None or (n.window is not None and (
-                    window(n.window) if callable(window) else n.window.name == window)))]
+                and (window is None or (n.window is not None and window(n.window)))]
 
     def one(self, name, role=None, window=None):
         hits = self.find(name, role, window)
@@ -67,8 +63,7 @@ class Snapshot:
     def labels(self):
         return [n.name for n in self.of_role("label") if n.name]
 
-    def button(self, caption, window=None):
-        """The one showing, enabled button of that caption, or None."""
+    def button(self, caption, window=None):  # the one enabled button of that caption
         hits = [n for n in self.find(caption, "push button", window) if n.enabled]
         return hits[0] if len(hits) == 1 else None
 
@@ -123,9 +118,6 @@ class Reader:
         except GLib.Error:  # went away while walking
             return
 
-    def find(self, name, role=None):
-        return self.snapshot().find(name, role)
-
     def wait(self, condition, what, timeout=30):
         """Polls condition(snapshot) until it gives a true value, returned."""
         last = [None]
@@ -136,7 +128,6 @@ class Reader:
         return wait_until(check, timeout, what, lambda: last[0])
 
     def wait_showing(self, name, role=None, window=None, timeout=30):
-        """Waits until exactly one element called name is showing."""
         return self.wait(lambda s: s.one(name, role, window),
                          f"{role or 'element'} {name!r} to show", timeout)
 
@@ -147,16 +138,10 @@ class Reader:
         return self.wait_showing(text, "label")
 
     def wait_labels(self, *texts):
-        """Waits until all the texts show as labels; returns that snapshot."""
         return self.wait(lambda s: s if set(texts) <= set(s.labels()) else None,
                          f"labels {texts!r} to show")
 
-    def focused(self, role):
-        return self.wait(lambda s: next((n for n in s.of_role(role) if n.focused), None),
-                         f"a {role} with the keyboard focus")
-
     def press(self, caption, window=None):
-        """Presses the one showing, enabled button of that caption."""
         button = self.wait(lambda s: s.button(caption, window), f"one enabled button {caption!r}")
         press(button)
         return button

@@ -1,13 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private sound server for the journeys that listen (PipeWire with its
-PulseAudio service and session manager, or PulseAudio itself) with a null
-sink as the default output, and a recorder of that sink's monitor."""
+"""A private sound server (PipeWire with its PulseAudio service, or PulseAudio)
+whose default output is a null sink, and a recorder of that sink's monitor."""
 
-import bisect
 import os
 import subprocess
 import threading
-import time
 
 import numpy
 
@@ -16,13 +13,10 @@ from listening import RATE
 from waiting import wait_until
 
 SINK = "nullsink"
-KINDS = ("pipewire", "pulseaudio")
 
 
 class SoundServer:
     def __init__(self, root, kind, base_env):
-        if kind not in KINDS:
-            raise ValueError(f"unknown sound server {kind!r}; one of {KINDS}")
         self.root, self.kind, self.processes = root, kind, []
         self.runtime = os.path.join(root, "runtime")
         os.makedirs(self.runtime, mode=0o700, exist_ok=True)
@@ -69,8 +63,7 @@ class SoundServer:
         return subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
                               timeout=10)
 
-    def stream_count(self):
-        """How many playback streams the server has."""
+    def stream_count(self):  # playback streams
         return len(self.pactl("list", "short", "sink-inputs").stdout.splitlines())
 
     def stop(self):
@@ -81,14 +74,10 @@ class SoundServer:
         return "\n".join(f"--- {name}\n{open(os.path.join(self.root, name)).read()[-1500:]}"
                          for name in sorted(os.listdir(self.root)) if name.endswith(".log"))
 
-    def recorder(self):
-        return Recorder(self)
-
 
 class Recorder:
     """Records the null sink's monitor from start() to stop() as floats of its
-    left channel (a mono sound reaches both), keeping when each block of
-    samples arrived, to time a sample against what caused it."""
+    left channel (a mono sound reaches both)."""
 
     FRAME = 8  # bytes: two float channels
 
@@ -96,7 +85,6 @@ class Recorder:
         self.server = server
         self._data = bytearray()
         self._lock = threading.Lock()
-        self._arrivals = []  # (frames recorded in all, when that block arrived)
         self.process = self._thread = None
 
     def start(self):
@@ -111,15 +99,12 @@ class Recorder:
 
     def _read(self):
         while block := os.read(self.process.stdout.fileno(), 65536):
-            arrived = time.monotonic()
             with self._lock:
                 self._data += block
-                self._arrivals.append((len(self._data) // self.FRAME, arrived))
 
     def stop(self):
         end_process(self.process)
-        if self._thread:
-            self._thread.join(timeout=5)
+        self._thread.join(timeout=5)
 
     def frame_count(self):
         with self._lock:
@@ -130,10 +115,3 @@ class Recorder:
         with self._lock:
             data = bytes(self._data[first * self.FRAME:len(self._data) // self.FRAME * self.FRAME])
         return numpy.frombuffer(data, dtype="<f4")[::2].astype(numpy.float64)
-
-    def arrival_of(self, frame):
-        """When the block holding a frame reached the recorder (a little after
-        it was played, never before)."""
-        with self._lock:
-            at = bisect.bisect_right(self._arrivals, (frame, float("inf")))
-            return self._arrivals[at][1] if at < len(self._arrivals) else None

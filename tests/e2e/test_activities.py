@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The drag-and-drop activities completed as pupils complete them, with real
-pointer drags or from the keyboard alone, and whole topics walked as their
-content files have them: key facts, a perfect quiz, both activities."""
+"""The drag-and-drop activities completed with real pointer drags or from the
+keyboard alone, as their content files have them."""
 
 import json
 import os
@@ -18,8 +17,7 @@ def setUpModule():
     journey.start_desktop()
 
 
-# size: of every label and box, in twips; boxes: (the text that belongs
-# there, left, top) by label number.
+# size: of every label and box, in twips; boxes: (answer, left, top) by label.
 Activity = namedtuple("Activity", "topic button size boxes")
 
 
@@ -30,20 +28,14 @@ class ActivitySteps(journey.Journey):
         with open(os.path.join(self.home, *path), encoding="utf-8") as f:
             return json.load(f)
 
-    def activity(self, topic, button):
-        """The activity behind a topic's button, from the file the topic names."""
+    def open_activity(self, topic, button):
+        """Opens the activity the topic's file names and waits for its labels."""
         path = self.content("topics", topic + ".json")[button.split()[0].lower()]
         a = self.content(*path.split("\\"))
-        return Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
-                        [(b["answer"], b["left"], b["top"]) for b in a["boxes"]])
-
-    def open_activity(self, topic, button):
+        activity = Activity(topic, button, (a["label"]["width"], a["label"]["height"]),
+                            [(b["answer"], b["left"], b["top"]) for b in a["boxes"]])
         self.open_topic(topic)
-        return self.start_activity(self.activity(topic, button))
-
-    def start_activity(self, activity):
-        """From its topic screen, opens the activity and waits for its labels."""
-        self.press(activity.button)
+        self.press(button)
         shown = self.reader.wait(
             lambda s: s if all(s.one(text, "label") for text, _, _ in activity.boxes) else None,
             f"the labels of {activity.topic}: {activity.button}")
@@ -55,7 +47,6 @@ class ActivitySteps(journey.Journey):
         return activity
 
     def box_rect(self, box):
-        """The box's place on the display, in pixels."""
         _, left, top = self.current.boxes[box]
         width, height = self.current.size
         return (self.origin[0] + left // TWIPS_PER_PIXEL, self.origin[1] + top // TWIPS_PER_PIXEL,
@@ -71,7 +62,6 @@ class ActivitySteps(journey.Journey):
         self.wait_at(text, self.box_rect(box)[:2], f"{text!r} to sit in box {box}")
 
     def drag(self, label, box):
-        """Drags label onto box with the pointer, through the display."""
         sx, sy = self.reader.wait_showing(self.current.boxes[label][0], "label").centre()
         left, top, width, height = self.box_rect(box)
         ex, ey = left + width // 2, top + height // 2
@@ -88,7 +78,7 @@ class ActivitySteps(journey.Journey):
 
 
 class ActivityJourneys(ActivitySteps):
-    def test_the_inner_planets_labelled_wrong_then_put_right(self):
+    def test_the_inner_planets_labelled_with_two_swapped(self):
         self.open_activity("Life on Earth", "Labelling Activity")
         self.drag(0, 1)
         self.drag(1, 0)
@@ -98,13 +88,6 @@ class ActivityJourneys(ActivitySteps):
         self.assertIn("Read the Key Facts and try again.", shown.labels(), shown)
         self.assertFalse(shown.button("Check Wrong Answers") or shown.button("Print Certificate"),
                          shown)
-        # The results go; the labels are where they were, and can be moved.
-        self.press("Exit")
-        self.reader.wait_showing("Check Score", "push button")
-        self.wait_placed(0, 1)
-        self.drag(0, 0)
-        self.drag(1, 1)
-        self.assertTrue(self.check_score(6, 6).button("Print Certificate"))
 
     def focused(self, snapshot):
         return next(((n.role, n.name) for n in snapshot.nodes if n.focused), None)
@@ -141,38 +124,6 @@ class ActivityJourneys(ActivitySteps):
 
     def test_the_big_numbers_put_in_order_from_the_keyboard(self):
         self.complete_by_keys("The Sun and other Stars", "Ordering Activity")
-
-    def test_the_life_of_a_star_labelled_from_the_keyboard(self):
-        self.complete_by_keys("The Sun and other Stars", "Labelling Activity")
-
-
-class TopicJourneys(ActivitySteps):
-    def walk_topic(self, topic):
-        facts = self.content("topics", topic + ".json")["keyFacts"]
-        self.open_topic(topic)
-        self.assertEqual(facts["pages"], self.pages_of(facts["stem"]))
-        self.press("Key Facts")
-        self.page_through(facts["pages"])
-        self.press("Multiple Choice")
-        self.reader.wait_labels("Question 1", topic)
-        self.answer_quiz(self.questions(topic))
-        self.reader.wait_label(journey.PERFECT)
-        self.press("Exit")
-        for button in ("Ordering Activity", "Labelling Activity"):
-            self.reader.wait_showing("Multiple Choice", "push button")
-            count = len(self.start_activity(self.activity(topic, button)).boxes)
-            for label in range(count):
-                self.drag(label, label)
-            self.assertTrue(self.check_score(count, count).button("Print Certificate"))
-            self.press("Exit")
-            self.reader.wait_showing("Check Score", "push button")
-            self.press("Exit")
-
-    def test_eclipses(self):
-        self.walk_topic("Eclipses")
-
-    def test_the_solar_system(self):
-        self.walk_topic("The Solar System")
 
 
 if __name__ == "__main__":

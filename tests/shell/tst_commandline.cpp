@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line: what starts the program, what only answers on the
-// terminal, and what is refused; and the program started without a display.
+// The command line: what starts, answers on the terminal or is refused; and no display.
 
 #include "platform/displaycheck.h"
 #include "shell/commandline.h"
@@ -13,9 +12,8 @@ using Action = CommandLine::Action;
 
 Q_DECLARE_METATYPE(Action)
 
-namespace {
-const QString kNoDesktop = QStringLiteral("corvella: this program needs a graphical desktop, and ");
-}
+static const QString kNoDesktop =
+    QStringLiteral("corvella: this program needs a graphical desktop, and ");
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -66,8 +64,7 @@ private slots:
             help.contains("Content folder: /srv/corvella\nWorksheets folder: /srv/worksheets\n"));
     }
 
-    // DISPLAY, QT_QPA_PLATFORM, WAYLAND_DISPLAY; an empty answer leaves the
-    // window system to try.
+    // DISPLAY, QT_QPA_PLATFORM, WAYLAND_DISPLAY; an empty answer leaves the window system to try.
     void displayProblem_data() {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("said");
@@ -86,8 +83,7 @@ private slots:
         QCOMPARE(platform::displayProblem(environment[0], environment[1], environment[2]), said);
     }
 
-    // The program itself: one line and status 1 without a display, while
-    // --help and --version answer as ever.
+    // Without a display: one line and status 1, while --help and --version answer as ever.
     void withoutADisplayTheProgramSaysSoInOneLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");

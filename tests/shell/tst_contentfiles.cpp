@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Topics and activities as content files: a file the readers refuse gives a
-// message naming the file and the problem while the menu stays usable.
+// A topic or activity file the readers refuse gives a message naming it; the menu stays usable.
 
 #include "common/sharedstate.h"
-#include "platform/appwindow.h"
 #include "shell/menuscreen.h"
 #include "support/testenv.h"
 #include "topics/topicscreen.h"
@@ -19,19 +17,7 @@ using topics::TopicButton;
 
 namespace {
 
-QString frontName() {
-    const platform::Screen* front = platform::AppWindow::instance().frontScreen();
-    return front ? front->name() : QString();
-}
-
-QJsonObject shipped(const QString& file) {
-    QFile f(QStringLiteral(CORVELLA_SOURCE_MEDIA "/") + file);
-    f.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(f.readAll()).object();
-}
-
-// Sets the value at a path of keys and indices ("boxes/0/answer"); an
-// undefined value removes it.
+// Sets the value at a path of keys and indices ("boxes/0/answer"); undefined removes it.
 QJsonValue edited(const QJsonValue& at, QStringList path, const QJsonValue& value) {
     if (path.isEmpty())
         return value;
@@ -56,27 +42,13 @@ QJsonValue edited(const QJsonValue& at, QStringList path, const QJsonValue& valu
     return object;
 }
 
-QByteArray json(const QJsonValue& value) {
-    return QJsonDocument(value.toObject()).toJson();
-}
-
-// A fresh run with the menu in front and the sound on.
-struct MenuInFront : testenv::Fixture {
-    MenuInFront() {
-        state().soundOn = true;
-        shell::menuScreen().showScreen();
-    }
-    static void click(MenuItem item) { shell::menuScreen().onMenuItemClicked(item); }
-};
-
 } // namespace
 
 class ContentFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Each row spoils one shipped file at `path` with `value` (JSON; "-"
-    // removes the key; at "raw" the value's text is the whole file; "gone"
-    // removes the file). The message names the file and the problem.
+    // Each row sets `path` of a shipped file to `value` (JSON; "-" removes it); "raw": the
+    // value is the whole file; "gone": no file.
     void refusedFilesAreNamedAndTheMenuStaysUsable_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("path");
@@ -131,7 +103,9 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, value);
         QFETCH(QString, problem);
-        MenuInFront env;
+        testenv::Fixture env;
+        state().soundOn = true;
+        shell::menuScreen().showScreen();
         if (path == "gone") {
             QFile::remove(env.content.filePath(file));
         } else if (path == "raw") {
@@ -140,9 +114,10 @@ private slots:
             const QJsonValue v =
                 value == "-" ? QJsonValue(QJsonValue::Undefined)
                              : QJsonDocument::fromJson("[" + value.toUtf8() + "]").array().at(0);
-            env.write(file, json(edited(shipped(file), path.split('/'), v)));
+            const QJsonValue read = QJsonDocument::fromJson(env.read(file)).object();
+            env.write(file, QJsonDocument(edited(read, path.split('/'), v).toObject()).toJson());
         }
-        env.click(MenuItem::SunAndStars);
+        shell::menuScreen().onMenuItemClicked(MenuItem::SunAndStars);
         const QString opened = file.startsWith("topics") ? "menuScreen" : "sunScreen";
         if (opened == "sunScreen")
             topics::topicScreen("The Sun and other Stars")
@@ -155,9 +130,9 @@ private slots:
                 (path == "gone" || said.startsWith("The file \"" + named + "\" cannot be used: ")),
             qPrintable(said));
         // Nothing opened; the menu (or the topic) is still in front and works.
-        QCOMPARE(frontName(), opened);
-        env.click(MenuItem::Tides);
-        QCOMPARE(frontName(), QStringLiteral("tidesScreen"));
+        QCOMPARE(testenv::frontScreenName(), opened);
+        shell::menuScreen().onMenuItemClicked(MenuItem::Tides);
+        QCOMPARE(testenv::frontScreenName(), QStringLiteral("tidesScreen"));
         QCOMPARE(env.messages.said.size(), 1);
         QCOMPARE(env.sound.played.size(), opened == "sunScreen" ? 3 : 2);
     }

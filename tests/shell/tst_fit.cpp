@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fit to screen: the program scaled as a whole. CTest runs this at scale 1
-// and at the scale that fits 1920 by 1080 (CORVELLA_TEST_SCALE), set up as
-// --fit sets it up. Clicks and drags go to the window, through Qt's mapping
-// from device pixels; positions are the twips of the screens' own layouts.
+// Fit to screen: the program scaled as a whole, at scale 1 and at the scale that fits
+// 1920 by 1080 (CORVELLA_TEST_SCALE); input goes through Qt's mapping from device pixels.
 
 #include "common/sharedstate.h"
 #include "platform/accessibility.h"
@@ -44,11 +42,6 @@ QWindow* programWindow() {
     return platform::AppWindow::instance().windowHandle();
 }
 
-QString frontScreenName() {
-    platform::Screen* front = platform::AppWindow::instance().frontScreen();
-    return front ? front->name() : QString();
-}
-
 // Mean difference per colour channel of two images of one size, 0 to 255.
 double meanDifference(const QImage& a, const QImage& b) {
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
@@ -61,19 +54,6 @@ double meanDifference(const QImage& a, const QImage& b) {
                    std::abs(qBlue(p) - qBlue(q));
         }
     return sum / (3.0 * x.width() * x.height());
-}
-
-// The metafile played onto a transparent image of `size` device pixels at
-// `scale`, as a picture box plays it.
-QImage playedAt(const wmf::Document& page, QSize size, double scale) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
-    painter.scale(scale, scale);
-    page.play(painter, QRectF(QPointF(0, 0), page.naturalSizeInches() * 96.0));
-    return image;
 }
 
 } // namespace
@@ -106,16 +86,15 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(QString, opens);
         QTest::mouseClick(programWindow(), Qt::LeftButton, {}, at);
-        QTRY_COMPARE(frontScreenName(), opens);
+        QTRY_COMPARE(testenv::frontScreenName(), opens);
     }
 
-    // Label 0 of the life timeline dragged from its starting place to its
-    // box: it snaps into the box at either scale.
+    // Label 0 of the life timeline dragged from its start snaps into its box at either scale.
     void aDragLandsInTheSameBox() {
         activities::ActivityScreen& activity =
             testenv::activityNamed(QStringLiteral("activities\\life order.json"));
         activity.showScreen();
-        QTRY_COMPARE(frontScreenName(), QStringLiteral("lifeTimelineScreen"));
+        QTRY_COMPARE(testenv::frontScreenName(), QStringLiteral("lifeTimelineScreen"));
         const activities::TwipRect from = activity.layout().startRect(0);
         const activities::TwipRect to = activity.layout().boxRect(0);
         const QPoint start = twipsCentre(from.left, from.top, from.width, from.height);
@@ -129,23 +108,27 @@ private slots:
         QCOMPARE(activity.board().label(0).top, to.top);
     }
 
-    // A notes page is the metafile played at full device resolution, not a
-    // picture of it enlarged (which differs by several levels per channel).
+    // A notes page is the metafile played at device resolution, not an enlarged picture.
     void aPageIsDrawnAsVectors() {
         QTest::mouseClick(programWindow(), Qt::LeftButton, {}, twipsCentre(120, 2400, 3195, 375));
-        QTRY_COMPARE(frontScreenName(), QStringLiteral("notesScreen"));
+        QTRY_COMPARE(testenv::frontScreenName(), QStringLiteral("notesScreen"));
         platform::PictureBox* box = topics::notesScreen().pagePicture;
         const auto page = wmf::Document::load(platform::resolveContentPath(box->picturePath()));
         QVERIFY(page);
         const QImage shown = box->grab().toImage();
         QVERIFY(std::abs(shown.width() - box->width() * testScale()) <= 1);
-        const double fromVectors =
-            meanDifference(shown, playedAt(*page, shown.size(), shown.devicePixelRatio()));
+        QImage vectors(shown.size(), QImage::Format_ARGB32_Premultiplied); // as a box plays it
+        vectors.fill(Qt::transparent);
+        QPainter painter(&vectors);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                               QPainter::SmoothPixmapTransform);
+        painter.scale(shown.devicePixelRatio(), shown.devicePixelRatio());
+        page->play(painter, QRectF(QPointF(0, 0), page->naturalSizeInches() * 96.0));
+        const double fromVectors = meanDifference(shown, vectors);
         QVERIFY2(fromVectors < 1.0, qPrintable(QString::number(fromVectors)));
     }
 
-    // A picture of one-pixel stripes enlarged shows blended greys between
-    // its stripes, not stripes of two widths.
+    // One-pixel stripes enlarged show blended greys, not stripes of two widths.
     void picturesAreEnlargedSmoothly() {
         QImage stripes(40, 20, QImage::Format_RGB32);
         for (int x = 0; x < stripes.width(); ++x)
@@ -166,8 +149,7 @@ private slots:
                  qPrintable(QString::number(blended)));
     }
 
-    // Assistive technology is told where controls are drawn: the window's
-    // own positions and sizes times the scale.
+    // Assistive technology is told where controls are drawn: their geometry times the scale.
     void accessibilityReportsPlacesAsDrawn() {
         shell::titleScreen().showScreen();
         QWidget* tides = shell::menuScreen().menuItems[shell::MenuItem::Tides];
@@ -193,8 +175,7 @@ private:
 };
 
 int main(int argc, char** argv) {
-    // As the program does for --fit: the scale is chosen before the
-    // application object exists.
+    // As for --fit: the scale is chosen before the application object exists.
     platform::scaleEveryWindow(testScale());
     platform::installAccessibility();
     QApplication application(argc, argv);

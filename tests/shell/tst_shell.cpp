@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The application shell: title and exit screen, backdrop, main menu, where
-// windows land, animations, sound switch and the start-up reading of the
-// worksheet list. The tests run on an offscreen display of 1024 by 768 pixels.
+// The application shell: title and exit screen, backdrop, menu, where windows land, animations,
+// sound switch and the start-up reading of the worksheet list, on a 1024 by 768 display.
 
 #include "common/animation.h"
 #include "common/screenadaptation.h"
@@ -28,15 +27,7 @@
 using namespace common;
 using namespace shell;
 
-namespace {
-const QString kClick = QStringLiteral("wav\\click.wav");
-
-// Runs the menu's one-shot start-up reading.
-void runStartupReading() {
-    QSignalSpy read(menuScreen().worksheetListTimer, &QTimer::timeout);
-    QVERIFY(read.wait());
-}
-} // namespace
+static const QString kClick = QStringLiteral("wav\\click.wav");
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -51,9 +42,8 @@ private slots:
         QCOMPARE(logoFrameFile(nextFrame(19, 20)), QStringLiteral("logo\\quil0000.gif"));
     }
 
-    // The title starts at moon phase 7 over the backdrop; "Exit" there is
-    // silent (no sound switch yet), "OK" clicks and opens the menu. The
-    // menu's "Exit" reopens it as the exit screen, at phase 7 again.
+    // The title starts at moon phase 7; its "Exit" is silent, "OK" clicks and opens the menu,
+    // whose "Exit" reopens it as the exit screen at phase 7 again.
     void titleAndExitScreen() {
         {
             testenv::Fixture env;
@@ -67,7 +57,6 @@ private slots:
         title.showScreen();
         QCOMPARE(title.okButton->text(), QStringLiteral("OK"));
         QCOMPARE(title.moonPhasePicture->picturePath(), QStringLiteral("phasesm\\moonph07.jpg"));
-        QVERIFY(platform::ScreenRegistry::instance().isLoaded("backdrop"));
         QSignalSpy tick(title.moonPhaseTimer, &QTimer::timeout);
         QVERIFY(tick.wait());
         QCOMPARE(title.moonPhasePicture->picturePath(), QStringLiteral("phasesm\\moonph08.jpg"));
@@ -86,9 +75,8 @@ private slots:
         QCOMPARE(env.sound.played.size(), 3);
     }
 
-    // A close button never leaves the backdrop alone: on the program window
-    // or the backdrop it asks on the exit screen, whose "Cancel" goes back to
-    // the screen in front; on the title or exit screen it ends the program.
+    // A close button on the program window or backdrop asks on the exit screen ("Cancel" goes
+    // back); on the title or exit screen it ends the program.
     void closeButtons_data() {
         QTest::addColumn<QString>("front"); // the screen in front of the program window
         QTest::addColumn<QString>("closed");
@@ -142,12 +130,11 @@ private slots:
         QVERIFY(menuScreen().soundOnOption->isChecked());
     }
 
-    // The animation starts once the worksheet list has been read whole; a
-    // missing list is made empty. `titles` joins what was read with '|'.
+    // The animation starts once the list is read whole; a missing list is made empty.
     void startupReading_data() {
         QTest::addColumn<QByteArray>("list"); // "-": no list file
         QTest::addColumn<bool>("animates");
-        QTest::addColumn<QString>("titles");
+        QTest::addColumn<QString>("titles"); // joined with '|'
         QTest::newRow("missing") << QByteArray("-") << true << "";
         QTest::newRow("empty list") << QByteArray(" 0 \r\n") << true << "";
         QTest::newRow("two titles") << QByteArray(" 2 \r\nVolcanoes\r\n  Rocks, and soil\r\nx\r\n")
@@ -166,16 +153,14 @@ private slots:
         testenv::Fixture env;
         if (list != "-")
             env.write("multiple/track.txt", list);
-        runStartupReading();
+        QSignalSpy read(menuScreen().worksheetListTimer, &QTimer::timeout); // the one-shot reading
+        QVERIFY(read.wait());
         QCOMPARE(menuScreen().earthRiseTimer->isActive(), animates);
         QVERIFY(state().worksheetCount <= 1000);
         const QStringList expected = titles.split('|', Qt::SkipEmptyParts);
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(state().worksheetTitles[size_t(i + 1)], expected[i]);
-        QFile made(env.content.filePath("multiple/track.txt"));
-        QVERIFY(made.open(QIODevice::ReadOnly));
-        if (list == "-")
-            QCOMPARE(made.readAll(), QByteArray(" 0 \r\n"));
+        QCOMPARE(env.read("multiple/track.txt"), list == "-" ? QByteArray(" 0 \r\n") : list);
     }
 
     void screensLandCentredInTheCommonLook() {
@@ -196,11 +181,13 @@ private slots:
         image.fill(Qt::darkBlue);
         QDir().mkpath(env.content.filePath("images"));
         QVERIFY(image.save(env.content.filePath("images/spiralgalaxy.jpg")));
-        QCOMPARE(testenv::sunScreen().topicPicture->geometry(), QRect(250, 900 / 15, 300, 200));
+        topics::TopicScreen& sun = testenv::sunScreen();
+        QCOMPARE(sun.topicPicture->geometry(), QRect(250, 900 / 15, 300, 200));
+        QCOMPARE(sun.titleLabel->caption(), QStringLiteral("The Sun and other Stars"));
+        QCOMPARE(sun.backColor(), QColor(Qt::black));
     }
 
-    // The highlight follows the pointer and goes out when the pointer leaves
-    // the item any way, across the bare screen or off the window.
+    // The highlight follows the pointer and goes out however the pointer leaves the item.
     void hoverHighlighting() {
         testenv::Fixture env;
         MenuScreen& menu = menuScreen();

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A small valid metafile for tests that need a page: a placeable header
-// (1440 units to the inch), one rectangle, and the end record.
+// A small valid metafile: a placeable header (1440 units to the inch), a rectangle, the end.
 
 #include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
 #include <QList>
-#include <QtEndian>
 
 namespace testenv {
 
@@ -17,17 +17,15 @@ inline QByteArray minimalWmf(int widthUnits = 1440, int heightUnits = 720) {
     for (quint16 word : words)
         sum ^= word;
     words << sum;
-    // Header (9 words, 19 in all, largest record 7), a rectangle (bottom, right,
-    // top, left), the end record; sizes in words, low half first.
+    // Header (9 words, 19 in all, largest record 7), rectangle (bottom, right, top, left), end.
     words << QList<quint16>{
         1, 9, 0x0300, 19, 0, 0, 7, 0, 0, 7, 0, 0x041B, quint16(h / 2), quint16(w / 2),
         0, 0, 3,      0,  0};
     QByteArray bytes;
-    for (quint16 word : words) {
-        char c[2];
-        qToLittleEndian(word, c);
-        bytes.append(c, 2);
-    }
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    for (quint16 word : words)
+        out << word;
     return bytes;
 }
 

@@ -3,20 +3,16 @@
 
 #include <new>
 
-RecordingPrinter::RecordingPrinter(double width, double height)
-    : pageWidth(width), pageHeight(height) {}
-
-void RecordingPrinter::count() {
+RecordingPrinter& RecordingPrinter::counted() {
     if (++record().operations != record().failAt)
-        return;
+        return record();
     if (record().failure == Failure::OutOfMemory)
         throw std::bad_alloc();
     throw platform::PrinterError("The recording printer was told to fail.");
 }
 
 void RecordingPrinter::print(const QString& text, bool endLine) {
-    count();
-    RecordingPrinter& r = record();
+    RecordingPrinter& r = counted();
     r.texts.push_back({text, currentX, currentY, r.fontName, r.fontSize, r.colour, endLine});
     if (endLine) {
         currentX = 0;

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A printer for tests: records what a printing routine draws instead of
-// printing it, and can be told to fail. Text is measured by a fixed rule,
-// not by installed fonts (widthAt, lineHeight), so layouts compare alike on
-// every machine.
+// Records what a printing routine draws and can be told to fail; text is measured by a
+// fixed rule, not by installed fonts, so layouts compare alike on every machine.
 
 #include "platform/printer.h"
 
@@ -32,16 +30,15 @@ public:
     };
 
     // The printable area, in twips; A4 less small margins by default.
-    explicit RecordingPrinter(double width = 11000, double height = 16000);
+    explicit RecordingPrinter(double width = 11000, double height = 16000)
+        : pageWidth(width), pageHeight(height) {}
 
     std::vector<Text> texts;
     std::vector<Line> lines;
     std::vector<Picture> pictures;
     bool ended = false;
 
-    // Every call through the printer interface counts as one operation.
-    // When failAt is n > 0, the n-th operation throws: platform::PrinterError,
-    // or std::bad_alloc as a huge page might.
+    // Each call is one operation; with failAt n > 0 the n-th throws PrinterError or bad_alloc.
     enum class Failure { PrinterError, OutOfMemory };
     int failAt = 0;
     Failure failure = Failure::PrinterError;
@@ -53,51 +50,22 @@ public:
     }
     static double lineHeight(double points) { return points * 20 * 1.15; }
 
-    double width() override {
-        count();
-        return record().pageWidth;
-    }
-    double height() override {
-        count();
-        return record().pageHeight;
-    }
-    void setFontName(const QString& name) override {
-        count();
-        record().fontName = name;
-    }
-    void setFontSize(double points) override {
-        count();
-        record().fontSize = points;
-    }
-    void setForeColor(const QColor& newColour) override {
-        count();
-        record().colour = newColour;
-    }
-    void setDrawWidth(int printerPixels) override {
-        count();
-        record().drawWidth = printerPixels;
-    }
-    double textWidth(const QString& text) override {
-        count();
-        return widthAt(text, record().fontSize);
-    }
-    double textHeight(const QString&) override {
-        count();
-        return lineHeight(record().fontSize);
-    }
+    double width() override { return counted().pageWidth; }
+    double height() override { return counted().pageHeight; }
+    void setFontName(const QString& name) override { counted().fontName = name; }
+    void setFontSize(double points) override { counted().fontSize = points; }
+    void setForeColor(const QColor& newColour) override { counted().colour = newColour; }
+    void setDrawWidth(int printerPixels) override { counted().drawWidth = printerPixels; }
+    double textWidth(const QString& text) override { return widthAt(text, counted().fontSize); }
+    double textHeight(const QString&) override { return lineHeight(counted().fontSize); }
     void print(const QString& text, bool endLine = true) override;
     void line(double x1, double y1, double x2, double y2) override {
-        count();
-        record().lines.push_back({x1, y1, x2, y2, record().colour, record().drawWidth});
+        counted().lines.push_back({x1, y1, x2, y2, record().colour, record().drawWidth});
     }
     void paintPicture(const wmf::Document&, const QString& path, double x, double y) override {
-        count();
-        record().pictures.push_back({path, x, y});
+        counted().pictures.push_back({path, x, y});
     }
-    void endDoc() override {
-        count();
-        record().ended = true;
-    }
+    void endDoc() override { counted().ended = true; }
 
 protected:
     // Where the calls are recorded: this printer, or the one it was lent.
@@ -105,7 +73,8 @@ protected:
     RecordingPrinter& record() { return lender ? *lender : *this; }
 
 private:
-    void count();
+    // Counts the operation, failing it when told to, and returns where it is recorded.
+    RecordingPrinter& counted();
 
     double pageWidth;
     double pageHeight;
@@ -115,8 +84,7 @@ private:
     int drawWidth = 1;
 };
 
-// Lends a recording printer to code that owns the printer it prints on, so
-// the record outlives the job. The print position stays the borrower's own.
+// Lends a recording printer to code that owns its printer; the print position stays its own.
 class BorrowedPrinter : public RecordingPrinter {
 public:
     explicit BorrowedPrinter(RecordingPrinter& target) { lender = &target; }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A question set for tests: questions "Question number1?" to
-// "Question number10?", options "a" to "d", right answers A, B, C, D, A, B...
+// "Question number1?" to "Question number10?", options "a" to "d", answers A, B, C, D, A...
 
 #include "common/sharedstate.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Test doubles for the outside world and a fresh-run fixture: screens run
-// offscreen and the tests see what was played, said and ended.
+// Test doubles for the outside world and a fresh-run fixture, so tests see what was played,
+// said and ended.
 
 #include "common/sharedstate.h"
 #include "platform/appwindow.h"
@@ -33,8 +33,8 @@ struct ScriptedMessages : platform::Messages {
     }
 };
 
-// Installs the doubles, empties the shared state and points the content folder
-// at a fresh one holding only the shipped topic and activity files; undone on destruction.
+// Installs the doubles, empties the shared state and points the content folder at a fresh
+// copy of the shipped topic and activity files; undone on destruction.
 class Fixture {
 public:
     Fixture() {
@@ -43,8 +43,12 @@ public:
         platform::setMessages(&messages);
         platform::setEndProgram([this] { ++ended; });
         platform::setContentRoot(content.path());
-        for (const char* folder : {"topics", "activities"})
-            copyShipped(QString::fromLatin1(folder));
+        for (const QString folder : {"topics", "activities"}) {
+            const QDir from(QStringLiteral(CORVELLA_SOURCE_MEDIA "/") + folder);
+            QDir().mkpath(content.filePath(folder));
+            for (const QString& name : from.entryList(QDir::Files))
+                QFile::copy(from.filePath(name), content.filePath(folder + '/' + name));
+        }
     }
     ~Fixture() {
         platform::ScreenRegistry::instance().unloadAll();
@@ -57,7 +61,7 @@ public:
         platform::setSavedPagesFolder(QString());
     }
 
-    // Writes a content file given by its content path ("multiple\track.txt").
+    // Writes and reads a content file ("multiple/track.txt").
     void write(const QString& contentPath, const QByteArray& bytes) {
         QString rel = contentPath;
         rel.replace('\\', '/');
@@ -68,12 +72,10 @@ public:
         f.write(bytes);
     }
 
-    // Copies a folder of the shipped content into the temporary one.
-    void copyShipped(const QString& folder) {
-        const QDir from(QStringLiteral(CORVELLA_SOURCE_MEDIA "/") + folder);
-        QDir().mkpath(content.filePath(folder));
-        for (const QString& name : from.entryList(QDir::Files))
-            QFile::copy(from.filePath(name), content.filePath(folder + '/' + name));
+    QByteArray read(const QString& relativePath) {
+        QFile f(content.filePath(relativePath));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
     }
 
     // Lets posted events (deferred deletes, queued calls) run.
@@ -87,5 +89,10 @@ public:
     ScriptedMessages messages;
     int ended = 0;
 };
+
+inline QString frontScreenName() {
+    const platform::Screen* front = platform::AppWindow::instance().frontScreen();
+    return front ? front->name() : QString();
+}
 
 } // namespace testenv

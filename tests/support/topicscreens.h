@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The shipped topics' and activities' screens, loaded from their files as
-// the menu and the topic screens load them; a refused file ends the test.
+// The shipped topics' and activities' screens, loaded as the menu loads them; refusal is fatal.
 
 #include "activities/activityscreen.h"
 #include "topics/topicscreen.h"

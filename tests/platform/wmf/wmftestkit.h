@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Builds small metafiles and bitmaps for tests and plays them onto a device
-// that records what is drawn, in device coordinates, so tests can check
-// numbers without depending on fonts or on rasterisation.
+// Small metafiles played onto a device that records what is drawn, font- and raster-free.
 
 #include "platform/wmf/wmfdcstate.h"
 #include "platform/wmf/wmfdocument.h"
@@ -17,6 +15,7 @@
 #include <QtMath>
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct RecordedItem {
@@ -32,8 +31,7 @@ struct RecordedItem {
     QPainterPath clip;    // device coordinates; empty when there is none
 };
 
-// Takes the transform, pen, brush and clip from the painter at each drawing;
-// rectangles and ellipses arrive as paths through QPaintEngine's fallbacks.
+// Rectangles and ellipses arrive as paths through QPaintEngine's fallbacks.
 class RecordingEngine : public QPaintEngine {
 public:
     RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
@@ -121,15 +119,11 @@ inline QByteArray le32(quint32 v) {
 }
 
 // One record: its function and 16-bit words in file order.
-struct Rec {
-    quint16 function;
-    std::vector<int> words;
-};
+using Rec = std::pair<quint16, std::vector<int>>;
 
 class WmfBuilder {
 public:
-    // A placeable header with the given box and units per inch (0: none).
-    // The default frame plays one logical unit onto one device unit.
+    // A placeable header with the given box and units per inch (0: none); one unit a pixel.
     explicit WmfBuilder(int left = 0, int top = 0, int right = 1000, int bottom = 1000,
                         int inch = 96) {
         if (inch > 0) {
@@ -153,8 +147,8 @@ public:
     }
 
     WmfBuilder& recs(std::initializer_list<Rec> records) {
-        for (const Rec& r : records)
-            rec(r.function, r.words);
+        for (const auto& [function, words] : records)
+            rec(function, words);
         return *this;
     }
 
@@ -198,8 +192,7 @@ inline QByteArray quads(std::initializer_list<QRgb> colours) {
     return b;
 }
 
-// An image as text, rows top-down joined by '/': k w r g b for black, white,
-// red, green, blue, '.' for transparent, '?' for anything else.
+// Rows top-down joined by '/': black, white, red, green, blue as kwrgb, '.' clear, else '?'.
 inline QString pixelsOf(const QImage& image) {
     const QList<QRgb> names = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 255, 0),
                                qRgb(0, 0, 255)};
