@@ -282,7 +282,7 @@ private slots:
         QCOMPARE(filesIn(dir.path()), before);
     }
 
-    void aFullDiskIsReportedAndLosesNothing() {
+    void aFullOrReadOnlyDiskIsReportedAndLosesNothing() {
         QTemporaryDir dir; // a small file system of its own, filled for real
         const QByteArray disk = QFile::encodeName(dir.path());
         if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=128k") != 0)
@@ -300,6 +300,12 @@ private slots:
         QCOMPARE(fileBytes(dir.filePath("Rocks.txt")), oldFile);
         // Nothing half-written is left beside it.
         QCOMPARE(filesIn(dir.path()), QStringList({"filler", "Rocks.txt", "track.txt"}));
+        // Made read-only, the same folder says so and still loses nothing.
+        filler.close();
+        QVERIFY(::mount(nullptr, disk.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        QCOMPARE(saveWorksheet(dir.path(), changed).reason,
+                 QStringLiteral("The worksheets folder cannot be written."));
+        QCOMPARE(fileBytes(dir.filePath("Rocks.txt")), oldFile);
     }
 
     void theWorksheetsFolderIsChosenByWhatCanBeWritten() {
